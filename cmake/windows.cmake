@@ -1,0 +1,38 @@
+# The Windows build: the program, its in-process tests, the end-to-end tests
+# and the test doubles of the system's password libraries.
+
+set(ZOOMORB_OUT_DIR "${CMAKE_SOURCE_DIR}/out/win64" CACHE PATH "Where Zoomorb.scr is written")
+
+set(ZOOMORB_WIN_DEFINES UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+target_compile_definitions(zoomorb_core PUBLIC ${ZOOMORB_WIN_DEFINES})
+
+file(GLOB_RECURSE ZOOMORB_WIN_SOURCES CONFIGURE_DEPENDS src/*.cpp)
+list(FILTER ZOOMORB_WIN_SOURCES EXCLUDE REGEX "/core/")
+list(FILTER ZOOMORB_WIN_SOURCES EXCLUDE REGEX "src/app/win_main\\.cpp$")
+add_library(zoomorb_app STATIC ${ZOOMORB_WIN_SOURCES})
+target_link_libraries(zoomorb_app PUBLIC zoomorb_core user32 gdi32 kernel32 shell32 comctl32)
+target_compile_options(zoomorb_app PRIVATE -Wall -Wextra)
+
+set(ZOOMORB_RESOURCES "${CMAKE_SOURCE_DIR}/src/resources/zoomorb.rc")
+set_source_files_properties(${ZOOMORB_RESOURCES} PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/resources/zoomorb.manifest")
+
+add_link_options(-static -static-libgcc -static-libstdc++)
+# Small: unused functions and data are dropped at link time.
+add_compile_options(-ffunction-sections -fdata-sections)
+add_link_options(-Wl,--gc-sections)
+
+add_executable(zoomorb WIN32 src/app/win_main.cpp ${ZOOMORB_RESOURCES})
+target_link_libraries(zoomorb PRIVATE zoomorb_app)
+set_target_properties(zoomorb PROPERTIES
+  OUTPUT_NAME Zoomorb SUFFIX .scr
+  RUNTIME_OUTPUT_DIRECTORY "${ZOOMORB_OUT_DIR}")
+target_link_options(zoomorb PRIVATE -municode -s)
+
+# GoogleTest from Debian's sources, built with this cross compiler.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+
+include(cmake/wine_tests.cmake)

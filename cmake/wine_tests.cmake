@@ -1,0 +1,34 @@
+# Windows-side tests, run under Wine by ctest through the cross-compiling
+# emulator: in-process tests of the engine and the program's parts, the
+# end-to-end tests that drive the real Zoomorb.scr, and the test doubles of
+# the system's 9x password libraries.
+
+function(zoomorb_wine_test target)
+  add_test(NAME ${target} COMMAND ${target} --gtest_color=no)
+  set_tests_properties(${target} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
+endfunction()
+
+file(GLOB ZOOMORB_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
+add_executable(win_tests ${ZOOMORB_WIN_TESTS} ${ZOOMORB_RESOURCES})
+target_link_libraries(win_tests PRIVATE zoomorb_app gtest_main)
+zoomorb_wine_test(win_tests)
+
+# The doubles export undecorated names, as the system libraries do.
+add_library(password_cpl SHARED tests/doubles/password_cpl.cpp)
+set_target_properties(password_cpl PROPERTIES PREFIX "" OUTPUT_NAME password SUFFIX .cpl)
+add_library(mpr_double SHARED tests/doubles/mpr.cpp)
+set_target_properties(mpr_double PROPERTIES PREFIX "" OUTPUT_NAME mpr)
+foreach(double password_cpl mpr_double)
+  target_link_options(${double} PRIVATE -Wl,--kill-at)
+endforeach()
+
+file(GLOB ZOOMORB_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
+add_executable(e2e_tests ${ZOOMORB_E2E_TESTS})
+target_include_directories(e2e_tests PRIVATE tests/e2e)
+target_link_libraries(e2e_tests PRIVATE gtest user32 gdi32 advapi32)
+target_compile_definitions(e2e_tests PRIVATE ${ZOOMORB_WIN_DEFINES}
+  ZOOMORB_SCR="$<TARGET_FILE:zoomorb>"
+  ZOOMORB_PASSWORD_CPL="$<TARGET_FILE:password_cpl>"
+  ZOOMORB_MPR_DOUBLE="$<TARGET_FILE:mpr_double>")
+add_dependencies(e2e_tests zoomorb password_cpl mpr_double)
+zoomorb_wine_test(e2e_tests)

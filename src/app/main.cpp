@@ -1,0 +1,80 @@
+#include <windows.h>
+
+#include "app/core/command_line.h"
+#include "app/preview.h"
+#include "app/zoomorb_b.h"
+#include "forms/program.h"
+#include "saver/zoomorb_s.h"
+#include "settings_dialog/zoomorb_p.h"
+
+namespace Zoomorb_B {
+namespace {
+
+constexpr char kSaverWindowTitle[] = "Zoomorb_Main";
+constexpr char kSettingsDialogTitle[] = "Zoomorb Saver";
+constexpr UINT kScreenSaverRunning = 97;  // SPI_SCREENSAVERRUNNING
+
+// The 9x family's password-change dialog lives in mpr; on other systems the
+// export is missing or does nothing, so it is looked up at run time.
+void ChangeScreenSaverPassword(HWND owner) {
+    using ChangePassword = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, DWORD);
+    forms::UniqueModule mpr(LoadLibraryW(L"mpr.dll"));
+    if (!mpr) return;
+    auto change = reinterpret_cast<ChangePassword>(
+        reinterpret_cast<void*>(GetProcAddress(mpr.Get(), "PwdChangePasswordA")));
+    if (change) change("SCRSAVE", owner, 0, 0);
+}
+
+}  // namespace
+
+bool IsWindowsNT() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return GetVersionExA(&version) == 1 && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+void SetSaverStopped(bool stopped) {
+    SystemParametersInfoA(kScreenSaverRunning, stopped ? FALSE : TRUE, nullptr, 0);
+}
+
+void Main() {
+    // A saver or settings dialog of ours is already open: leave it alone.
+    const bool saverOpen = FindWindowA(nullptr, kSaverWindowTitle) != nullptr;
+    const bool dialogOpen = FindWindowA(nullptr, kSettingsDialogTitle) != nullptr;
+    if (saverOpen || dialogOpen) forms::EndProgram();
+
+    const zoomorb::CommandLine commandLine = zoomorb::ParseArgumentText(forms::ArgumentText());
+    const zoomorb::SaverMode mode = zoomorb::ModeOf(commandLine);
+
+    if (mode == zoomorb::SaverMode::Preview) {
+        zoomorb::preview::StartPreview(commandLine.handleText);
+        return;
+    }
+
+    LoadSettings();
+
+    switch (mode) {
+        case zoomorb::SaverMode::PasswordChange:
+            if (!IsWindowsNT()) {
+                const auto owner = zoomorb::PasswordOwnerFromText(commandLine.handleText);
+                ChangeScreenSaverPassword(reinterpret_cast<HWND>(static_cast<intptr_t>(owner)));
+            }
+            forms::EndProgram();
+        case zoomorb::SaverMode::Settings:
+            zoomorb::settings_dialog::SettingsDialog().ShowModal();
+            forms::EndProgram();
+        case zoomorb::SaverMode::Saver:
+            SetSaverStopped(false);
+            zoomorb::saver::SaverWindow().Load();
+            return;
+        case zoomorb::SaverMode::SaverNoNotice:
+            zoomorb::saver::SaverWindow().Load();
+            return;
+        case zoomorb::SaverMode::Preview:
+        case zoomorb::SaverMode::None:
+            break;
+    }
+    forms::EndProgram();
+}
+
+}  // namespace Zoomorb_B

@@ -1,0 +1,81 @@
+#include "app/preview.h"
+
+#include "app/core/command_line.h"
+#include "forms/core/numbers.h"
+#include "forms/core/runtime_error.h"
+#include "forms/program.h"
+#include "forms/screen.h"
+#include "resources/resource_ids.h"
+
+namespace zoomorb::preview {
+namespace {
+
+constexpr UINT kPaneWatchIntervalMs = 250;
+
+// Design: 2595 x 1935 twips, white, no border; the picture at (60, 60) twips,
+// 179 x 200 pixels, its own size.
+forms::FormDesign PreviewDesign() {
+    forms::FormDesign design;
+    design.caption = L"Preview Window";
+    design.border = forms::BorderStyle::None;
+    design.backColor = RGB(255, 255, 255);
+    design.widthTwips = 2595;
+    design.heightTwips = 1935;
+    design.toolWindow = true;
+    return design;
+}
+
+}  // namespace
+
+Zoomorb_R::Zoomorb_R()
+    : forms::Form(PreviewDesign()),
+      Img_Prev(*this, forms::TwipsRect{60, 60, 2685, 3000}, IDB_PREVIEW),
+      paneWatch_(*this, kPaneWatchIntervalMs, [this] { PaneWatch_Timer(); }) {
+    SetScaleMode(forms::ScaleMode::Pixels);
+}
+
+void Zoomorb_R::WatchPane(HWND pane) { pane_ = pane; }
+
+void Zoomorb_R::PaneWatch_Timer() {
+    // The display settings may close the pane without closing us with it.
+    if (pane_ && !IsWindow(pane_)) Unload();
+}
+
+Zoomorb_R& PreviewForm() {
+    static Zoomorb_R form;
+    return form;
+}
+
+void StartPreview(const std::string& handleText) {
+    long long handleValue = 0;
+    try {
+        handleValue = PreviewHandleFromText(handleText);
+    } catch (const forms::RuntimeError&) {
+        handleValue = 0;
+    }
+    HWND pane = reinterpret_cast<HWND>(static_cast<intptr_t>(handleValue));
+    // Without a pane there is nothing to draw into and nothing that would ever
+    // close us: end at once instead of living on invisibly.
+    if (!pane || !IsWindow(pane)) forms::EndProgram();
+
+    RECT paneRect{};
+    GetWindowRect(pane, &paneRect);
+    // Sizes in 32 bits: panes beyond 2184 pixels do not fit 16-bit twips.
+    const int32_t widthTwips = forms::ToInt32(forms::TwipsPerPixelX() * static_cast<double>(paneRect.right - paneRect.left));
+    const int32_t heightTwips = forms::ToInt32(forms::TwipsPerPixelY() * static_cast<double>(paneRect.bottom - paneRect.top));
+
+    Zoomorb_R& form = PreviewForm();
+    form.Load();
+    HWND window = form.Hwnd();
+    // A child must not stay a pop-up; every other style bit is kept.
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    SetWindowLongW(window, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
+    SetParent(window, pane);
+    form.Move(0, 0, widthTwips, heightTwips);
+    form.Img_Prev.SetPixelRect(0, 0, forms::ToInt32(widthTwips / forms::TwipsPerPixelX()),
+                               forms::ToInt32(heightTwips / forms::TwipsPerPixelY()));
+    form.WatchPane(pane);
+    form.Show();
+}
+
+}  // namespace zoomorb::preview

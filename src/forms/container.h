@@ -1,0 +1,104 @@
+#pragma once
+// What forms and picture boxes share: they hold controls. Child-window
+// controls are created in them; windowless ones (labels) are painted and
+// hit-tested by them.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace forms {
+
+enum class ScaleMode { Twips = 1, Pixels = 3 };
+
+class Control;
+class WindowlessControl;
+
+class Container {
+public:
+    virtual ~Container() = default;
+    virtual HWND Hwnd() const = 0;
+
+    void AddControl(Control& control) { controls_.push_back(&control); }
+    void AddWindowless(WindowlessControl& control) { windowless_.push_back(&control); }
+
+protected:
+    // Creates the child windows of every control, in the order they were added.
+    void CreateControls();
+    // Paints the windowless controls over what the container drew.
+    void PaintWindowless(HDC dc);
+    // The windowless control under a client point, or null.
+    WindowlessControl* WindowlessAt(POINT clientPoint) const;
+    // Routing of notifications and pointer requests to the controls.
+    bool RouteCommand(HWND child, WORD code);
+    bool RouteScroll(HWND child, WORD code, WORD position);
+    bool SetPointerFor(HWND windowUnderMouse, POINT clientPoint);
+    bool ClickWindowless(POINT clientPoint);
+
+private:
+    std::vector<Control*> controls_;
+    std::vector<WindowlessControl*> windowless_;
+};
+
+// Twips <-> pixels for control geometry, with the screen's factors.
+int32_t TwipsToPixelsX(int32_t twips);
+int32_t TwipsToPixelsY(int32_t twips);
+int32_t PixelsToTwipsX(int32_t pixels);
+int32_t PixelsToTwipsY(int32_t pixels);
+
+// A control's place in its container, in twips: design sizes are kept in one
+// unit and scaled to pixels at one place, so everything follows the DPI.
+struct TwipsRect {
+    int32_t left = 0, top = 0, width = 0, height = 0;
+};
+
+class Control {
+public:
+    Control(Container& parent, TwipsRect place) : parent_(parent), place_(place) { parent.AddControl(*this); }
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    virtual void Create() = 0;
+    virtual HWND Hwnd() const = 0;
+    virtual bool OnCommand(WORD code) { (void)code; return false; }
+    virtual bool OnScroll(WORD code, WORD position) { (void)code; (void)position; return false; }
+    // The pointer to show over the control; null for the class default.
+    HCURSOR Pointer() const { return pointer_; }
+    void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
+
+    Container& Parent() const { return parent_; }
+    const TwipsRect& Place() const { return place_; }
+    // Position and size in the parent's pixels.
+    RECT PixelRect() const;
+
+protected:
+    Container& parent_;
+    TwipsRect place_;
+    HCURSOR pointer_ = nullptr;
+};
+
+class WindowlessControl {
+public:
+    WindowlessControl(Container& parent, TwipsRect place) : parent_(parent), place_(place) {
+        parent.AddWindowless(*this);
+    }
+    virtual ~WindowlessControl() = default;
+    WindowlessControl(const WindowlessControl&) = delete;
+    WindowlessControl& operator=(const WindowlessControl&) = delete;
+
+    virtual void Paint(HDC dc) = 0;
+    virtual void OnClick() {}
+    RECT PixelRect() const;
+    HCURSOR Pointer() const { return pointer_; }
+    void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
+    void Invalidate() const;
+
+protected:
+    Container& parent_;
+    TwipsRect place_;
+    HCURSOR pointer_ = nullptr;
+};
+
+}  // namespace forms

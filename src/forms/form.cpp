@@ -1,0 +1,287 @@
+#include "form.h"
+
+#include <new>
+
+#include "forms/core/numbers.h"
+#include "forms/program.h"
+#include "forms/screen.h"
+#include "forms/timer.h"
+
+namespace forms {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"ZoomorbForm";
+
+int& LoadedForms() {
+    static int count = 0;
+    return count;
+}
+
+}  // namespace
+
+void Form::RegisterFormClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = &Form::WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kFormClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+int Form::LoadedCount() { return LoadedForms(); }
+
+Form::Form(FormDesign design) : design_(std::move(design)) {}
+
+Form::~Form() {
+    if (window_) {
+        // Destroyed without its unload handler, as ending the program does.
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+        window_ = nullptr;
+        --LoadedForms();
+    }
+}
+
+void Form::AddTimer(Timer& timer) { timers_.push_back(&timer); }
+
+void Form::CreateWindowForForm() {
+    RegisterFormClass();
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (design_.pictureResource)
+        picture_.Reset(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(design_.pictureResource),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (design_.iconResource) {
+        bigIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(design_.iconResource), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+        smallIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(design_.iconResource), IMAGE_ICON,
+                                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    }
+    background_.Reset(CreateSolidBrush(design_.backColor));
+
+    const DWORD style = (design_.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPEDWINDOW) | WS_CLIPCHILDREN;
+    const DWORD exStyle = design_.toolWindow ? WS_EX_TOOLWINDOW : 0;
+    CreateWindowExW(exStyle, kFormClass, design_.caption.c_str(), style, 0, 0, TwipsToPixelsX(design_.widthTwips),
+                    TwipsToPixelsY(design_.heightTwips), nullptr, nullptr, instance, this);
+    if (!window_) Raise(ErrorNumber::OutOfMemory);
+    ++LoadedForms();
+    if (bigIcon_) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
+    if (smallIcon_) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+    CreateControls();
+    for (Timer* timer : timers_) timer->Start(window_);
+}
+
+void Form::Load() {
+    if (window_) return;
+    CreateWindowForForm();
+    Form_Load();
+}
+
+void Form::Show() {
+    const bool firstShow = !window_ || !IsWindowVisible(window_);
+    Load();
+    if (!window_) return;
+    ShowWindow(window_, SW_SHOW);
+    if (firstShow) Form_Resize();
+    UpdateWindow(window_);
+}
+
+void Form::ShowModal() {
+    Show();
+    MSG message;
+    while (window_) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (!IsDialogMessageW(window_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+void Form::Unload() {
+    if (!window_ || unloading_) return;
+    unloading_ = true;
+    int cancel = 0;
+    Form_Unload(cancel);
+    unloading_ = false;
+    if (cancel) return;
+    DestroyAfterUnload();
+}
+
+void Form::DestroyAfterUnload() {
+    if (window_) DestroyWindow(window_);
+}
+
+RECT Form::OuterPixels() const {
+    RECT rect{};
+    if (!window_) return rect;
+    GetWindowRect(window_, &rect);
+    if (GetWindowLongW(window_, GWL_STYLE) & WS_CHILD) {
+        // A child's place is relative to its parent's client area.
+        MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return rect;
+}
+
+int32_t Form::Left() const { return PixelsToTwipsX(OuterPixels().left); }
+int32_t Form::Top() const { return PixelsToTwipsY(OuterPixels().top); }
+int32_t Form::Width() const {
+    const RECT rect = OuterPixels();
+    return PixelsToTwipsX(rect.right - rect.left);
+}
+int32_t Form::Height() const {
+    const RECT rect = OuterPixels();
+    return PixelsToTwipsY(rect.bottom - rect.top);
+}
+
+void Form::Move(int32_t leftTwips, int32_t topTwips) {
+    SetWindowPos(window_, nullptr, TwipsToPixelsX(leftTwips), TwipsToPixelsY(topTwips), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Move(int32_t leftTwips, int32_t topTwips, int32_t widthTwips, int32_t heightTwips) {
+    SetWindowPos(window_, nullptr, TwipsToPixelsX(leftTwips), TwipsToPixelsY(topTwips), TwipsToPixelsX(widthTwips),
+                 TwipsToPixelsY(heightTwips), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetWidth(int32_t widthTwips) {
+    const RECT rect = OuterPixels();
+    SetWindowPos(window_, nullptr, 0, 0, TwipsToPixelsX(widthTwips), rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetHeight(int32_t heightTwips) {
+    const RECT rect = OuterPixels();
+    SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, TwipsToPixelsY(heightTwips),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+float Form::ScaleWidth() const {
+    RECT client{};
+    if (window_) GetClientRect(window_, &client);
+    return scaleMode_ == ScaleMode::Pixels ? static_cast<float>(client.right)
+                                           : static_cast<float>(client.right) * TwipsPerPixelX();
+}
+
+float Form::ScaleHeight() const {
+    RECT client{};
+    if (window_) GetClientRect(window_, &client);
+    return scaleMode_ == ScaleMode::Pixels ? static_cast<float>(client.bottom)
+                                           : static_cast<float>(client.bottom) * TwipsPerPixelY();
+}
+
+float Form::ScaleX(float value, ScaleMode from, ScaleMode to) const {
+    if (from == to) return value;
+    return from == ScaleMode::Twips ? value / TwipsPerPixelX() : value * TwipsPerPixelX();
+}
+
+float Form::ScaleY(float value, ScaleMode from, ScaleMode to) const {
+    if (from == to) return value;
+    return from == ScaleMode::Twips ? value / TwipsPerPixelY() : value * TwipsPerPixelY();
+}
+
+bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void Form::Paint() {
+    PaintScope paint(window_);
+    if (picture_) {
+        BITMAP info{};
+        GetObjectW(picture_.Get(), sizeof info, &info);
+        UniqueMemoryDc source(CreateCompatibleDC(paint.Dc()));
+        SelectionScope selection(source.Get(), picture_.Get());
+        BitBlt(paint.Dc(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+    }
+    PaintWindowless(paint.Dc());
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        // Bind the window to its object before any other message needs it.
+        auto* creating = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        creating->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form) return DefWindowProcW(window, message, wParam, lParam);
+    // No run-time error may cross into the system's code: report it here.
+    try {
+        return form->HandleMessage(message, wParam, lParam);
+    } catch (const RuntimeError& error) {
+        ReportRuntimeError(error);
+    } catch (const std::bad_alloc&) {
+        ReportRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
+    }
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnMessage(message, wParam, lParam, result)) return result;
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
+            return 1;
+        }
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED && IsWindowVisible(window_)) Form_Resize();
+            return 0;
+        case WM_TIMER:
+            for (Timer* timer : timers_) {
+                if (timer->Id() == wParam) {
+                    timer->Fire();
+                    return 0;
+                }
+            }
+            break;
+        case WM_COMMAND:
+            if (lParam && RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
+            break;
+        case WM_HSCROLL:
+            if (lParam && RouteScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) return 0;
+            break;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                POINT at;
+                GetCursorPos(&at);
+                ScreenToClient(window_, &at);
+                if (SetPointerFor(reinterpret_cast<HWND>(wParam), at)) return TRUE;
+            }
+            break;
+        case WM_LBUTTONUP: {
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (ClickWindowless(at)) return 0;
+            break;
+        }
+        case WM_CLOSE:
+            OnCloseRequest();
+            return 0;
+        case WM_DESTROY:
+            for (Timer* timer : timers_) KillTimer(window_, timer->Id());
+            break;
+        case WM_NCDESTROY: {
+            HWND window = window_;
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            if (--LoadedForms() == 0) PostQuitMessage(0);
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace forms

@@ -1,0 +1,152 @@
+#include "picture_box.h"
+
+#include <new>
+
+#include "forms/program.h"
+
+namespace forms {
+namespace {
+
+constexpr wchar_t kPictureBoxClass[] = L"ZoomorbPictureBox";
+
+}  // namespace
+
+PictureBox::PictureBox(Container& parent, PictureBoxDesign design)
+    : Control(parent, design.place), design_(design) {}
+
+PictureBox::~PictureBox() {
+    if (image_ && previousBitmap_) SelectObject(image_.Get(), previousBitmap_);
+    if (window_) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+void PictureBox::Create() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &PictureBox::WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kPictureBoxClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+    background_.Reset(CreateSolidBrush(design_.backColor));
+    const RECT place = PixelRect();
+    CreateWindowExW(design_.sunkenBorder ? WS_EX_CLIENTEDGE : 0, kPictureBoxClass, L"",
+                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, place.left, place.top,
+                    place.right - place.left, place.bottom - place.top, parent_.Hwnd(), nullptr,
+                    GetModuleHandleW(nullptr), this);
+    RECT client{};
+    GetClientRect(window_, &client);
+    ResizeImage(client.right, client.bottom);
+    CreateControls();
+}
+
+void PictureBox::ResizeImage(int32_t width, int32_t height) {
+    if (width == width_ && height == height_ && image_) return;
+    WindowDc screen(nullptr);
+    UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width > 0 ? width : 1, height > 0 ? height : 1));
+    if (!dc || !bitmap) return;
+    HGDIOBJ previous = SelectObject(dc.Get(), bitmap.Get());
+    const RECT all{0, 0, width, height};
+    FillRect(dc.Get(), &all, background_.Get());
+    // Keep what was drawn so far, as a growing box does.
+    if (image_) BitBlt(dc.Get(), 0, 0, width_, height_, image_.Get(), 0, 0, SRCCOPY);
+    if (image_ && previousBitmap_) SelectObject(image_.Get(), previousBitmap_);
+    image_ = std::move(dc);
+    imageBitmap_ = std::move(bitmap);
+    previousBitmap_ = previous;
+    width_ = width;
+    height_ = height;
+}
+
+void PictureBox::Cls() {
+    const RECT all{0, 0, width_, height_};
+    FillRect(image_.Get(), &all, background_.Get());
+    Refresh();
+}
+
+void PictureBox::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF color) {
+    UniquePen pen(CreatePen(PS_SOLID, 1, color));
+    SelectionScope selection(image_.Get(), pen.Get());
+    MoveToEx(image_.Get(), x1, y1, nullptr);
+    LineTo(image_.Get(), x2, y2);
+    SetPixelV(image_.Get(), x2, y2, color);  // LineTo leaves out the last point
+    Refresh();
+}
+
+void PictureBox::Refresh() const {
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* creating = static_cast<PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        creating->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!box) return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return box->HandleMessage(message, wParam, lParam);
+    } catch (const RuntimeError& error) {
+        ReportRuntimeError(error);
+    } catch (const std::bad_alloc&) {
+        ReportRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
+    }
+}
+
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // the persistent image covers everything
+        case WM_PAINT: {
+            PaintScope paint(window_);
+            BitBlt(paint.Dc(), 0, 0, width_, height_, image_.Get(), 0, 0, SRCCOPY);
+            PaintWindowless(paint.Dc());
+            return 0;
+        }
+        case WM_SIZE:
+            if (image_) ResizeImage(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_COMMAND:
+            if (lParam && RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
+            break;
+        case WM_HSCROLL:
+            if (lParam && RouteScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) return 0;
+            break;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                POINT at;
+                GetCursorPos(&at);
+                ScreenToClient(window_, &at);
+                if (SetPointerFor(reinterpret_cast<HWND>(wParam), at)) return TRUE;
+                if (Pointer()) {
+                    SetCursor(Pointer());
+                    return TRUE;
+                }
+            }
+            break;
+        case WM_LBUTTONUP: {
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (ClickWindowless(at)) return 0;
+            break;
+        }
+        case WM_NCDESTROY: {
+            HWND window = window_;
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace forms

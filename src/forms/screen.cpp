@@ -1,0 +1,52 @@
+#include "screen.h"
+
+#include <windows.h>
+
+#include "forms/core/numbers.h"
+
+namespace forms {
+namespace {
+
+// The logical DPI is fixed for the life of a process that is not per-monitor
+// aware, so it is read once: the saver's timers ask for it many times a second.
+int ReadLogicalDpi(int axis) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, axis) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+int LogicalDpi(int axis) {
+    static const int dpiX = ReadLogicalDpi(LOGPIXELSX);
+    static const int dpiY = ReadLogicalDpi(LOGPIXELSY);
+    return axis == LOGPIXELSX ? dpiX : dpiY;
+}
+
+MousePointer& CurrentPointer() {
+    static MousePointer pointer = MousePointer::Default;
+    return pointer;
+}
+
+}  // namespace
+
+float TwipsPerPixelX() { return 1440.0f / static_cast<float>(LogicalDpi(LOGPIXELSX)); }
+float TwipsPerPixelY() { return 1440.0f / static_cast<float>(LogicalDpi(LOGPIXELSY)); }
+int32_t ScreenWidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
+int32_t ScreenHeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
+int32_t ScreenWidthTwips() { return ToInt32(static_cast<double>(ScreenWidthPixels()) * TwipsPerPixelX()); }
+int32_t ScreenHeightTwips() { return ToInt32(static_cast<double>(ScreenHeightPixels()) * TwipsPerPixelY()); }
+
+void SetScreenMousePointer(MousePointer pointer) {
+    CurrentPointer() = pointer;
+    if (pointer == MousePointer::Default) {
+        POINT at;
+        // Re-evaluate the pointer under the mouse so the override goes at once.
+        if (GetCursorPos(&at)) SetCursorPos(at.x, at.y);
+    } else {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    }
+}
+
+MousePointer ScreenMousePointer() { return CurrentPointer(); }
+
+}  // namespace forms

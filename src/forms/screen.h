@@ -1,0 +1,21 @@
+#pragma once
+// The screen in the forms' units: sizes in twips, and twips per pixel per axis
+// (1440 divided by the logical dots per inch: 15 at 96 DPI).
+
+#include <cstdint>
+
+namespace forms {
+
+float TwipsPerPixelX();
+float TwipsPerPixelY();
+int32_t ScreenWidthPixels();
+int32_t ScreenHeightPixels();
+int32_t ScreenWidthTwips();
+int32_t ScreenHeightTwips();
+
+// An application-wide pointer that overrides every control's own.
+enum class MousePointer { Default, Hourglass };
+void SetScreenMousePointer(MousePointer pointer);
+MousePointer ScreenMousePointer();
+
+}  // namespace forms

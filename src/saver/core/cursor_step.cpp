@@ -1,0 +1,83 @@
+#include "cursor_step.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "forms/core/numbers.h"
+
+namespace zoomorb::saver {
+namespace {
+
+// These stand for 2 pi and pi / 2 but are a little smaller than either; the
+// cursor's pixel offsets depend on them, so they stay as they are.
+constexpr double kFullTurn = 6.283185307178;
+constexpr double kQuarterTurn = 1.5707963267945;
+constexpr double kStepsPerTurn = 60;
+
+// Moves the centre one drift along an axis, first turning the drift away
+// from an edge the circle would cross. Returns whether it bounced.
+bool DriftAlongAxis(int32_t& centre, int32_t& drift, int32_t radius, float screenPixels) {
+    const int64_t trial = int64_t{centre} + drift;
+    bool bounced = false;
+    if (static_cast<double>(trial + radius) > screenPixels) {
+        drift = -std::abs(drift);
+        bounced = true;
+    } else if (trial - radius < 0) {
+        drift = std::abs(drift);
+        bounced = true;
+    }
+    centre = forms::CheckedInt32(int64_t{centre} + drift);
+    return bounced;
+}
+
+// After a bounce the cursor turns clockwise only for these four ways of
+// coming off an edge; any other change of drift, a corner or a bounce that
+// left the drift as it was, turns it anticlockwise.
+bool TurnsAnticlockwiseAfterBounce(int32_t lastX, int32_t lastY, int32_t nowX, int32_t nowY) {
+    struct Turn {
+        int32_t lastX, lastY, nowX, nowY;
+    };
+    static constexpr Turn kClockwiseTurns[] = {
+        {+1, +1, +1, -1},  // right and down, off the bottom edge
+        {+1, -1, -1, -1},  // right and up, off the right edge
+        {-1, -1, -1, +1},  // left and up, off the top edge
+        {-1, +1, +1, +1},  // left and down, off the left edge
+    };
+    for (const Turn& turn : kClockwiseTurns) {
+        if (turn.lastX == lastX && turn.lastY == lastY && turn.nowX == nowX && turn.nowY == nowY)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+OrbitOffset OrbitOffsetAt(int32_t radius, int64_t step) {
+    const double angle = (static_cast<double>(step) * kFullTurn) / kStepsPerTurn - kQuarterTurn;
+    return {forms::ToInt32(std::floor(radius * std::cos(angle))),
+            forms::ToInt32(std::floor(radius * std::sin(angle)))};
+}
+
+CursorPoint StepCursor(OrbitMotion& orbit, const ScreenMetrics& screen) {
+    const float screenWidthPixels = static_cast<float>(screen.widthTwips) / screen.twipsPerPixelX;
+    const float screenHeightPixels =
+        static_cast<float>(screen.heightTwips) / screen.twipsPerPixelY;
+    const bool bouncedX =
+        DriftAlongAxis(orbit.centreX, orbit.driftX, orbit.radius, screenWidthPixels);
+    const bool bouncedY =
+        DriftAlongAxis(orbit.centreY, orbit.driftY, orbit.radius, screenHeightPixels);
+
+    if (bouncedX || bouncedY) {
+        orbit.reverse = TurnsAnticlockwiseAfterBounce(orbit.lastDriftX, orbit.lastDriftY,
+                                                      orbit.driftX, orbit.driftY);
+        orbit.lastDriftX = orbit.driftX;
+        orbit.lastDriftY = orbit.driftY;
+    }
+    orbit.step += orbit.reverse ? -1 : 1;
+
+    const OrbitOffset offset = OrbitOffsetAt(orbit.radius, orbit.step);
+    return {forms::CheckedInt32(int64_t{orbit.centreX} + offset.dx),
+            forms::CheckedInt32(int64_t{orbit.centreY} + offset.dy)};
+}
+
+}  // namespace zoomorb::saver

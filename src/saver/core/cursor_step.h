@@ -1,0 +1,33 @@
+#pragma once
+// One step of the cursor (every cursor tick): the circle's centre drifts a
+// pixel along each axis and bounces off the screen edges, and the cursor
+// goes 6 degrees further round the circle.
+
+#include <cstdint>
+
+#include "saver/core/saver_state.h"
+#include "saver/core/screen_metrics.h"
+
+namespace zoomorb::saver {
+
+struct CursorPoint {
+    int32_t x;
+    int32_t y;
+};
+
+struct OrbitOffset {
+    int32_t dx;
+    int32_t dy;
+};
+
+// Where the cursor lies relative to the centre at an angle counter: step 0 is
+// straight above it, 15 to the right, 30 below (screen y grows downward). The
+// offsets are floored, so the circle is not exactly symmetric, and a full
+// turn does not land exactly where it started: step 60 gives (-1, -radius).
+OrbitOffset OrbitOffsetAt(int32_t radius, int64_t step);
+
+// Advances `orbit` by one tick and returns the screen point, in pixels, at
+// which the caller puts the cursor.
+CursorPoint StepCursor(OrbitMotion& orbit, const ScreenMetrics& screen);
+
+}  // namespace zoomorb::saver

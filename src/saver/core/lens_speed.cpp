@@ -1,0 +1,17 @@
+#include "lens_speed.h"
+
+#include <cmath>
+
+#include "forms/core/numbers.h"
+
+namespace zoomorb::saver {
+
+int32_t DrawLensSpeed(forms::Random& random, float twipsPerPixel) {
+    // 8r + 3 in double: in single precision the largest draw would round up
+    // to 11 and give a speed of 11 pixels.
+    const double pixels = std::floor(8.0 * random.Next() + 3.0);
+    const float twips = static_cast<float>(pixels) * twipsPerPixel;
+    return forms::ToInt32(twips);
+}
+
+}  // namespace zoomorb::saver

@@ -1,0 +1,58 @@
+#include "saver_state.h"
+
+#include <cmath>
+
+#include "forms/core/numbers.h"
+#include "saver/core/lens_speed.h"
+
+namespace zoomorb::saver {
+namespace {
+
+int32_t SignedLensSpeed(forms::Random& random, float twipsPerPixel) {
+    const int32_t speed = DrawLensSpeed(random, twipsPerPixel);
+    return std::floor(2.0 * random.Next()) == 0 ? -speed : speed;
+}
+
+// Whole pixels in a length of twips. The twips per pixel is not rounded to a
+// whole number first: at 192 DPI it is 7.5, and rounding it to 8 would put
+// the circle's centre a sixteenth of the screen away from the middle.
+int32_t WholePixels(int64_t twips, float twipsPerPixel) {
+    return forms::ToInt32(std::trunc(static_cast<double>(twips) / twipsPerPixel));
+}
+
+struct Drift {
+    int32_t x;
+    int32_t y;
+};
+
+constexpr Drift kStartDrifts[4] = {{+1, +1}, {-1, -1}, {+1, -1}, {-1, +1}};
+
+}  // namespace
+
+SaverState SetUpSaverState(const ScreenMetrics& screen, int32_t windowWidthTwips,
+                           int32_t windowHeightTwips, forms::Random& random,
+                           double secondsSinceMidnight) {
+    SaverState state;
+    LensMotion& lens = state.lens;
+    lens.left = forms::CheckedInt32(
+        forms::IntDiv(int64_t{screen.widthTwips} - windowWidthTwips, 2));
+    lens.top = forms::CheckedInt32(
+        forms::IntDiv(int64_t{screen.heightTwips} - windowHeightTwips, 2));
+
+    random.Reseed(secondsSinceMidnight);
+    lens.stepX = SignedLensSpeed(random, screen.twipsPerPixelX);
+    lens.stepY = SignedLensSpeed(random, screen.twipsPerPixelY);
+
+    OrbitMotion& orbit = state.orbit;
+    orbit.radius = WholePixels(screen.widthTwips, screen.twipsPerPixelX) / 15;
+    orbit.centreX = WholePixels(screen.widthTwips / 2, screen.twipsPerPixelX);
+    orbit.centreY = WholePixels(screen.heightTwips / 2, screen.twipsPerPixelY);
+
+    random.Reseed(secondsSinceMidnight);
+    const Drift drift = kStartDrifts[static_cast<int>(std::floor(4.0 * random.Next()))];
+    orbit.driftX = orbit.lastDriftX = drift.x;
+    orbit.driftY = orbit.lastDriftY = drift.y;
+    return state;
+}
+
+}  // namespace zoomorb::saver

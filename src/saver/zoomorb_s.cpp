@@ -1,0 +1,174 @@
+#include "saver/zoomorb_s.h"
+
+#include "app/core/command_line.h"
+#include "app/zoomorb_b.h"
+#include "forms/core/runtime_error.h"
+#include "forms/program.h"
+#include "forms/screen.h"
+#include "resources/resource_ids.h"
+#include "saver/core/cursor_step.h"
+#include "saver/core/view_source.h"
+#include "saver/core/window_step.h"
+#include "saver/shape_form.h"
+
+namespace zoomorb::saver {
+namespace {
+
+constexpr UINT kViewIntervalMs = 20;
+constexpr UINT kCursorIntervalMs = 1;  // as often as the system delivers ticks
+constexpr UINT kWindowIntervalMs = 100;
+constexpr UINT kScreenSaveActive = 17;  // SPI_SETSCREENSAVEACTIVE
+
+forms::FormDesign SaverDesign() {
+    forms::FormDesign design;
+    design.caption = L"Zoomorb_Main";
+    design.border = forms::BorderStyle::None;
+    design.widthTwips = 4380;
+    design.heightTwips = 3120;
+    design.pictureResource = IDB_LENS;
+    design.iconResource = IDI_ZOOMORB;
+    design.toolWindow = true;
+    return design;
+}
+
+// The lens sits over the glass bitmap's white interior, which is a picture
+// of fixed pixels: its place is given in pixels so it stays there at any DPI.
+forms::PictureBoxDesign LensDesign() {
+    forms::PictureBoxDesign design;
+    design.place = forms::TwipsRect{forms::PixelsToTwipsX(40), forms::PixelsToTwipsY(5), forms::PixelsToTwipsX(156),
+                                    forms::PixelsToTwipsY(151)};
+    return design;
+}
+
+bool IsSaverMode() {
+    return ModeOf(ParseArgumentText(forms::ArgumentText())) == SaverMode::Saver;
+}
+
+}  // namespace
+
+ScreenMetrics CurrentScreen() {
+    return ScreenMetrics{forms::ScreenWidthTwips(), forms::ScreenHeightTwips(), forms::TwipsPerPixelX(),
+                         forms::TwipsPerPixelY()};
+}
+
+Zoomorb_S::Zoomorb_S()
+    : forms::Form(SaverDesign()),
+      Display(*this, LensDesign()),
+      Timer1(*this, kViewIntervalMs, [this] { Timer1_Timer(); }),
+      Timer2(*this, kCursorIntervalMs, [this] { Timer2_Timer(); }),
+      Timer3(*this, kWindowIntervalMs, [this] { Timer3_Timer(); }) {}
+
+void Zoomorb_S::Form_Load() {
+    // Every step stands on its own: one that fails never stops the others.
+    saverMode_ = IsSaverMode();
+    forms::IgnoreErrors([&] {
+        state_ = SetUpSaverState(CurrentScreen(), Width(), Height(), forms::SharedRandom(),
+                                 forms::SecondsSinceMidnight());
+    });
+    forms::IgnoreErrors([&] { Move(state_.lens.left, state_.lens.top); });
+    forms::IgnoreErrors([&] {
+        if (Picture()) {
+            uint32_t key = Zoomorb_B::kKeyFromPicture;
+            Zoomorb_B::ShapeFormFromPicture(*this, key);
+        }
+    });
+    forms::IgnoreErrors([&] {
+        forms::UniqueRegion lens(CreateEllipticRgn(0, 0, 157, 153));
+        if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
+    });
+    forms::IgnoreErrors([&] {
+        DesktopWnd = GetDesktopWindow();
+        DesktopDC = forms::WindowDc(DesktopWnd);
+    });
+    forms::IgnoreErrors([&] { Zoomorb_B::SetTopmost(*this, true); });
+}
+
+void Zoomorb_S::Form_Unload(int&) { DesktopDC.Reset(); }
+
+void Zoomorb_S::Timer1_Timer() {
+    GetCursorPos(&CursorPos);
+    const SourceRect source =
+        ViewSourceRect(CursorPos.x, CursorPos.y, Zoomorb_B::Magnification, Display.ScaleWidth(), Display.ScaleHeight());
+    Display.Cls();
+    StretchBlt(Display.hDC(), 0, 0, Display.ScaleWidth(), Display.ScaleHeight(), DesktopDC.Get(), source.x, source.y,
+               source.width, source.height, SRCCOPY);
+}
+
+void Zoomorb_S::Timer2_Timer() {
+    const CursorPoint pointer = StepCursor(state_.orbit, CurrentScreen());
+    SetCursorPos(pointer.x, pointer.y);
+    if (GetAsyncKeyState(VK_ESCAPE) != 0) EndSaver();
+}
+
+void Zoomorb_S::Timer3_Timer() {
+    StepWindow(state_.lens, CurrentScreen(), forms::SharedRandom(), forms::SecondsSinceMidnight());
+    Move(state_.lens.left, state_.lens.top);
+}
+
+bool Zoomorb_S::PasswordAccepted() {
+    // The 9x family leaves the password to the saver. Where its library
+    // cannot be called there is no password to ask for: a saver that could
+    // not be ended would trap the user.
+    using VerifyPassword = BOOL(WINAPI*)(HWND);
+    forms::UniqueModule library(LoadLibraryW(L"password.cpl"));
+    if (!library) return true;
+    auto verify = reinterpret_cast<VerifyPassword>(
+        reinterpret_cast<void*>(GetProcAddress(library.Get(), "VerifyScreenSavePwd")));
+    if (!verify) return true;
+    return verify(Hwnd()) != FALSE;
+}
+
+void Zoomorb_S::EndSaver() {
+    // The timers go on while the password dialog is open, and so does the
+    // Escape poll: one check at a time.
+    if (endingSaver_) return;
+    endingSaver_ = true;
+    bool accepted = true;
+    forms::IgnoreErrors([&] {
+        if (saverMode_ && !Zoomorb_B::IsWindowsNT()) accepted = PasswordAccepted();
+    });
+    if (!accepted) {
+        endingSaver_ = false;
+        return;
+    }
+    forms::IgnoreErrors([] { forms::ProcessMessages(); });
+    RestoreAndEnd();
+}
+
+void Zoomorb_S::RestoreAndEnd() {
+    endingSaver_ = true;
+    forms::IgnoreErrors([&] {
+        if (saverMode_) Zoomorb_B::SetSaverStopped(true);
+    });
+    forms::IgnoreErrors([] { SystemParametersInfoA(kScreenSaveActive, 1, nullptr, 0); });
+    forms::IgnoreErrors([&] { Unload(); });
+    forms::EndProgram();
+}
+
+void Zoomorb_S::OnCloseRequest() {
+    // Closed from outside (the task list, a shutdown): no password to ask,
+    // but the system's screen-saver state must still be put right.
+    RestoreAndEnd();
+}
+
+bool Zoomorb_S::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    switch (message) {
+        case WM_MOUSEACTIVATE:
+            // A click on the glass must not take the focus from anyone.
+            result = MA_NOACTIVATE;
+            return true;
+        case WM_ENDSESSION:
+            if (wParam) RestoreAndEnd();
+            result = 0;
+            return true;
+        default:
+            return false;
+    }
+}
+
+Zoomorb_S& SaverWindow() {
+    static Zoomorb_S window;
+    return window;
+}
+
+}  // namespace zoomorb::saver

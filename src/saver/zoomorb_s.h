@@ -1,0 +1,55 @@
+#pragma once
+// The saver window: a borderless, topmost magnifying glass whose lens shows
+// the desktop around the cursor, enlarged. Three timers drive it: the view,
+// the cursor's circle (with the Escape poll) and the window's own wandering.
+
+#include <windows.h>
+
+#include "forms/form.h"
+#include "forms/handles.h"
+#include "forms/picture_box.h"
+#include "forms/timer.h"
+#include "saver/core/saver_state.h"
+#include "saver/core/screen_metrics.h"
+
+namespace zoomorb::saver {
+
+class Zoomorb_S : public forms::Form {
+public:
+    Zoomorb_S();
+
+    forms::PictureBox Display;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void OnCloseRequest() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void EndSaver();
+    // Restores the screen-saver settings and ends the program.
+    [[noreturn]] void RestoreAndEnd();
+    bool PasswordAccepted();
+
+    forms::Timer Timer1;
+    forms::Timer Timer2;
+    forms::Timer Timer3;
+
+    HWND DesktopWnd = nullptr;
+    forms::WindowDc DesktopDC;
+    POINT CursorPos{};
+    SaverState state_;
+    bool saverMode_ = false;
+    bool endingSaver_ = false;
+};
+
+Zoomorb_S& SaverWindow();
+
+// The screen as the motions see it, read afresh (it may change while we run).
+ScreenMetrics CurrentScreen();
+
+}  // namespace zoomorb::saver

@@ -1,0 +1,252 @@
+#include "harness.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+std::wstring TempRoot() {
+    wchar_t buffer[MAX_PATH];
+    GetTempPathW(MAX_PATH, buffer);
+    return buffer;
+}
+
+void RemoveTree(const std::wstring& directory) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((directory + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = directory + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryW(directory.c_str());
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && TitleOf(window) == search->title) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring Widen(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::wstring TitleOf(HWND window) {
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    return title;
+}
+
+ProgramCopy::ProgramCopy() {
+    static int counter = 0;
+    directory_ = TempRoot() + L"zoomorb-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                 std::to_wstring(++counter);
+    RemoveTree(directory_);
+    CreateDirectoryW(directory_.c_str(), nullptr);
+    CopyFileW(Widen(ZOOMORB_SCR).c_str(), ProgramPath().c_str(), FALSE);
+}
+
+ProgramCopy::~ProgramCopy() { RemoveTree(directory_); }
+
+void ProgramCopy::WriteFile(const std::wstring& name, const std::string& bytes) const {
+    std::ofstream file(PathOf(name).c_str(), std::ios::binary | std::ios::trunc);
+    file << bytes;
+}
+
+std::optional<std::string> ProgramCopy::ReadFile(const std::wstring& name) const {
+    std::ifstream file(PathOf(name).c_str(), std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void ProgramCopy::AddDouble(const char* builtPath, const std::wstring& name) const {
+    CopyFileW(Widen(builtPath).c_str(), PathOf(name).c_str(), FALSE);
+}
+
+SaverProcess::SaverProcess(const ProgramCopy& program, const std::string& arguments) {
+    std::wstring commandLine = L"\"" + program.ProgramPath() + L"\"";
+    if (!arguments.empty()) commandLine += L" " + Widen(arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, program.Directory().c_str(),
+                   &startup, &info_);
+}
+
+SaverProcess::~SaverProcess() {
+    if (!info_.hProcess) return;
+    if (IsRunning()) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool SaverProcess::IsRunning() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> SaverProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    if (!info_.hProcess) return std::nullopt;
+    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+void SaverProcess::NoteVisibleWindows() {
+    struct Context {
+        DWORD processId;
+        std::vector<std::wstring>* seen;
+    } context{info_.dwProcessId, &seen_};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* context = reinterpret_cast<Context*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == context->processId && IsWindowVisible(window)) context->seen->push_back(TitleOf(window));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&context));
+}
+
+std::optional<DWORD> SaverProcess::WatchUntilExit(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        NoteVisibleWindows();
+        if (auto code = WaitForExit(20ms)) return code;
+    }
+    return std::nullopt;
+}
+
+HWND SaverProcess::WaitForWindow(const wchar_t* title, std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        WindowSearch search{info_.dwProcessId, title, nullptr};
+        EnumWindows(&FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found && IsWindowVisible(search.found)) return search.found;
+        PumpMessagesFor(20ms);
+    } while (std::chrono::steady_clock::now() < deadline && IsRunning());
+    return nullptr;
+}
+
+TitledWindow::TitledWindow(const wchar_t* title, bool child, HWND parent, int width, int height) {
+    static const bool registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+        windowClass.lpszClassName = L"ZoomorbTestWindow";
+        return RegisterClassW(&windowClass) != 0;
+    }();
+    (void)registered;
+    window_ = CreateWindowExW(0, L"ZoomorbTestWindow", title,
+                              child ? (WS_CHILD | WS_VISIBLE) : (WS_OVERLAPPEDWINDOW | WS_VISIBLE), child ? 0 : 50,
+                              child ? 0 : 50, width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    PumpMessagesFor(50ms);
+}
+
+TitledWindow::~TitledWindow() { Destroy(); }
+
+void TitledWindow::Destroy() {
+    if (window_) DestroyWindow(window_);
+    window_ = nullptr;
+    PumpMessagesFor(20ms);
+}
+
+namespace {
+
+constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Zoomorb.scr";
+
+void SetString(const wchar_t* keyPath, const wchar_t* name, const std::wstring& value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+constexpr wchar_t kAppDllOverrides[] = L"Software\\Wine\\AppDefaults\\Zoomorb.scr\\DllOverrides";
+
+}  // namespace
+
+WineAppDefaults::WineAppDefaults(Settings settings) {
+    if (settings.windows98) SetString(kAppDefaults, L"Version", L"win98");
+    if (settings.nativeMpr) SetString(kAppDllOverrides, L"mpr", L"native,builtin");
+}
+
+WineAppDefaults::~WineAppDefaults() {
+    RegDeleteKeyW(HKEY_CURRENT_USER, kAppDllOverrides);
+    RegDeleteKeyW(HKEY_CURRENT_USER, kAppDefaults);
+}
+
+void PumpMessagesFor(std::chrono::milliseconds duration) {
+    const auto deadline = std::chrono::steady_clock::now() + duration;
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        std::this_thread::sleep_for(5ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+}
+
+std::optional<UINT> ReadSystemParameterFreshly(UINT action) {
+    // Runs this very test program again in a mode that only prints the value.
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" --read-system-parameter=" + std::to_wstring(action);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return std::nullopt;
+    std::optional<UINT> value;
+    if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        GetExitCodeProcess(info.hProcess, &code);
+        if (code != 0xFFFF) value = code;
+    } else {
+        TerminateProcess(info.hProcess, 1);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return value;
+}
+
+}  // namespace e2e

@@ -1,0 +1,110 @@
+#pragma once
+// Drives the real Zoomorb.scr from outside: each run gets a fresh directory
+// with its own copy of the program (the settings file lives beside it), is
+// started as a child process and watched through its windows and exit code.
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+// Generous limits: Wine's first start in a cold prefix takes a while.
+constexpr auto kStartTimeout = 20s;
+constexpr auto kEndsAtOnce = 10s;
+
+std::wstring Widen(const std::string& text);
+
+// A fresh directory holding a copy of Zoomorb.scr, removed afterwards.
+class ProgramCopy {
+public:
+    ProgramCopy();
+    ~ProgramCopy();
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+
+    const std::wstring& Directory() const { return directory_; }
+    std::wstring ProgramPath() const { return directory_ + L"\\Zoomorb.scr"; }
+    std::wstring SettingsPath() const { return directory_ + L"\\Zoomorb.ini"; }
+    std::wstring PathOf(const std::wstring& name) const { return directory_ + L"\\" + name; }
+
+    void WriteFile(const std::wstring& name, const std::string& bytes) const;
+    std::optional<std::string> ReadFile(const std::wstring& name) const;
+    // Copies a test double (password.cpl, mpr.dll) beside the program.
+    void AddDouble(const char* builtPath, const std::wstring& name) const;
+
+private:
+    std::wstring directory_;
+};
+
+// One run of the program. The process is ended if it is still running when
+// the object goes.
+class SaverProcess {
+public:
+    SaverProcess(const ProgramCopy& program, const std::string& arguments);
+    ~SaverProcess();
+    SaverProcess(const SaverProcess&) = delete;
+    SaverProcess& operator=(const SaverProcess&) = delete;
+
+    DWORD Id() const { return info_.dwProcessId; }
+    // The exit code once the process has ended within `timeout`.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout);
+    bool IsRunning() const;
+    // A top-level window of this process with the given title, once it exists.
+    HWND WaitForWindow(const wchar_t* title, std::chrono::milliseconds timeout = kStartTimeout) const;
+    // Every visible top-level window the process had while it was watched.
+    const std::vector<std::wstring>& SeenWindowTitles() const { return seen_; }
+    // Waits for the end while noting which visible windows show up.
+    std::optional<DWORD> WatchUntilExit(std::chrono::milliseconds timeout);
+
+private:
+    void NoteVisibleWindows();
+    PROCESS_INFORMATION info_{};
+    std::vector<std::wstring> seen_;
+};
+
+// A window of the test process with the given title: blocks or not, as a
+// window of another Zoomorb instance would.
+class TitledWindow {
+public:
+    explicit TitledWindow(const wchar_t* title, bool child = false, HWND parent = nullptr, int width = 200,
+                          int height = 150);
+    ~TitledWindow();
+    TitledWindow(const TitledWindow&) = delete;
+    TitledWindow& operator=(const TitledWindow&) = delete;
+    HWND Get() const { return window_; }
+    void Destroy();
+
+private:
+    HWND window_ = nullptr;
+};
+
+// Wine's settings for Zoomorb.scr alone, while the object lives: the system
+// family it reports, and whether our double of mpr.dll replaces Wine's own.
+class WineAppDefaults {
+public:
+    struct Settings {
+        bool windows98 = false;
+        bool nativeMpr = false;
+    };
+    explicit WineAppDefaults(Settings settings);
+    ~WineAppDefaults();
+    WineAppDefaults(const WineAppDefaults&) = delete;
+    WineAppDefaults& operator=(const WineAppDefaults&) = delete;
+};
+
+// Dispatches this process's messages for a while (the test hosts windows).
+void PumpMessagesFor(std::chrono::milliseconds duration);
+
+// Title of a window, as the system reports it.
+std::wstring TitleOf(HWND window);
+
+// Reads a system parameter in a fresh process: Wine caches them per process.
+std::optional<UINT> ReadSystemParameterFreshly(UINT action);
+
+}  // namespace e2e

@@ -1,0 +1,200 @@
+// Checks the committed pictures against what the rest of the program assumes
+// about them: the saver cuts its window out of lens.bmp by the exact key
+// colour and places its lens view, bounce limits and region by fixed pixel
+// ranges, so a redrawn picture that drifts from them breaks the saver.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes ReadResource(const std::string& name) {
+    std::ifstream in(std::string(ZOOMORB_SOURCE_DIR) + "/src/resources/" + name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+uint32_t Read16(const Bytes& b, size_t at) { return b.at(at) | b.at(at + 1) << 8; }
+uint32_t Read32(const Bytes& b, size_t at) { return Read16(b, at) | Read16(b, at + 2) << 16; }
+
+struct Pixel {
+    uint8_t r, g, b;
+    bool IsKey() const { return r == 255 && g == 0 && b == 0; }
+    bool IsWhite() const { return r == 255 && g == 255 && b == 255; }
+};
+
+struct Bitmap {
+    int width = 0, height = 0, bitsPerPixel = 0;
+    std::vector<Pixel> pixels;  // top row first
+    const Pixel& At(int x, int y) const { return pixels.at(static_cast<size_t>(y) * width + x); }
+};
+
+// Reads an uncompressed bottom-up 24-bit BMP; other kinds keep no pixels.
+Bitmap ReadBmp(const std::string& name) {
+    Bytes file = ReadResource(name);
+    Bitmap bmp;
+    if (file.size() < 54 || file[0] != 'B' || file[1] != 'M') return bmp;
+    bmp.width = static_cast<int32_t>(Read32(file, 18));
+    bmp.height = static_cast<int32_t>(Read32(file, 22));
+    bmp.bitsPerPixel = static_cast<int>(Read16(file, 28));
+    if (bmp.bitsPerPixel != 24 || Read32(file, 30) != 0 || bmp.width <= 0 || bmp.height <= 0) return bmp;
+    const size_t stride = (static_cast<size_t>(bmp.width) * 3 + 3) & ~size_t{3};
+    const size_t offset = Read32(file, 10);
+    for (int y = 0; y < bmp.height; ++y) {
+        size_t row = offset + static_cast<size_t>(bmp.height - 1 - y) * stride;
+        for (int x = 0; x < bmp.width; ++x) {
+            size_t at = row + static_cast<size_t>(x) * 3;
+            bmp.pixels.push_back({file.at(at + 2), file.at(at + 1), file.at(at)});
+        }
+    }
+    return bmp;
+}
+
+struct Box {
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+    void Add(int x, int y) {
+        left = std::min(left, x), top = std::min(top, y);
+        right = std::max(right, x), bottom = std::max(bottom, y);
+    }
+    bool operator==(const Box& o) const { return left == o.left && top == o.top && right == o.right && bottom == o.bottom; }
+};
+
+std::ostream& operator<<(std::ostream& out, const Box& box) {
+    return out << "x " << box.left << ".." << box.right << ", y " << box.top << ".." << box.bottom;
+}
+
+constexpr int kHandleTop = 159;
+
+class LensBitmap : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { lens_ = new Bitmap(ReadBmp("lens.bmp")); }
+    static void TearDownTestSuite() { delete lens_; }
+    static const Bitmap& Lens() { return *lens_; }
+
+private:
+    static Bitmap* lens_;
+};
+Bitmap* LensBitmap::lens_ = nullptr;
+
+TEST_F(LensBitmap, GlassLiesExactlyInTheRangesTheSaverAssumes) {
+    ASSERT_EQ(Lens().width, 203);
+    ASSERT_EQ(Lens().height, 197);
+    ASSERT_EQ(Lens().bitsPerPixel, 24);
+    Box circle, handle;
+    for (int y = 0; y < Lens().height; ++y)
+        for (int x = 0; x < Lens().width; ++x)
+            if (!Lens().At(x, y).IsKey()) (y < kHandleTop ? circle : handle).Add(x, y);
+    EXPECT_EQ(circle, (Box{36, 2, 198, 158}));
+    EXPECT_EQ(handle, (Box{108, 159, 126, 194}));
+}
+
+TEST_F(LensBitmap, InteriorIsWhiteWhereTheLensViewGoes) {
+    // The ellipse inscribed in x 40..194, y 6..155, tested at pixel centres.
+    const double cx = 117, cy = 80.5, rx = 77.5, ry = 75;
+    int whiteInside = 0, inside = 0;
+    for (int y = 6; y <= 155; ++y) {
+        for (int x = 40; x <= 194; ++x) {
+            double dx = (x - cx) / rx, dy = (y - cy) / ry;
+            if (dx * dx + dy * dy > 1) continue;
+            ++inside;
+            if (Lens().At(x, y).IsWhite()) ++whiteInside;
+        }
+    }
+    EXPECT_GT(inside, 18000);  // about pi x 77.5 x 75
+    EXPECT_EQ(whiteInside, inside);
+}
+
+TEST_F(LensBitmap, OutlineNeverFadesTowardsTheKeyColour) {
+    // Only the exact key is cut away, so a reddish fringe pixel would stay on
+    // screen as a red halo around the glass.
+    int edgePixels = 0;
+    for (int y = 0; y < Lens().height; ++y) {
+        for (int x = 0; x < Lens().width; ++x) {
+            const Pixel& p = Lens().At(x, y);
+            if (p.IsKey()) continue;
+            bool touchesKey = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (x + dx >= 0 && y + dy >= 0 && x + dx < Lens().width && y + dy < Lens().height &&
+                        Lens().At(x + dx, y + dy).IsKey())
+                        touchesKey = true;
+            if (!touchesKey) continue;
+            ++edgePixels;
+            EXPECT_TRUE(p.g >= 40 || p.b >= 40) << "pixel " << x << "," << y << " is nearly red";
+        }
+    }
+    EXPECT_GT(edgePixels, 400);
+}
+
+TEST_F(LensBitmap, KeyColourRunsGiveOneClosedOutline) {
+    // Every row of the glass is one run, except the fork that holds the rim.
+    int runs = 0, rowsWithTwo = 0;
+    for (int y = 0; y < Lens().height; ++y) {
+        int rowRuns = 0;
+        for (int x = 0; x < Lens().width; ++x)
+            if (!Lens().At(x, y).IsKey() && (x == 0 || Lens().At(x - 1, y).IsKey())) ++rowRuns;
+        EXPECT_EQ(rowRuns > 0, y >= 2 && y <= 194) << "row " << y;
+        runs += rowRuns;
+        if (rowRuns == 2) ++rowsWithTwo;
+    }
+    EXPECT_EQ(runs, 194);
+    EXPECT_EQ(rowsWithTwo, 1);
+}
+
+TEST(Pictures, PreviewAndDialogPicturesHaveTheirFormSizes) {
+    Bitmap preview = ReadBmp("preview.bmp"), dialog = ReadBmp("dialog_picture.bmp");
+    EXPECT_EQ(preview.width, 179);
+    EXPECT_EQ(preview.height, 200);
+    EXPECT_EQ(preview.pixels.size(), 179u * 200u);
+    EXPECT_EQ(dialog.width, 120);
+    EXPECT_EQ(dialog.height, 128);
+    EXPECT_EQ(dialog.pixels.size(), 120u * 128u);
+}
+
+TEST(Pictures, IconHoldsMaskedTrueColourImagesOf16And32) {
+    Bytes icon = ReadResource("zoomorb.ico");
+    ASSERT_GE(icon.size(), 6u + 2 * 16u);
+    EXPECT_EQ(Read16(icon, 2), 1u);  // icon, not cursor
+    ASSERT_EQ(Read16(icon, 4), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const size_t entry = 6 + 16 * static_cast<size_t>(i);
+        const uint32_t size = i == 0 ? 16 : 32;
+        EXPECT_EQ(icon.at(entry), size);
+        EXPECT_EQ(icon.at(entry + 1), size);
+        const uint32_t bytes = Read32(icon, entry + 8), at = Read32(icon, entry + 12);
+        ASSERT_LE(size_t{at} + bytes, icon.size());
+        EXPECT_EQ(Read32(icon, at + 8), 2 * size) << "colour rows and AND mask";
+        EXPECT_EQ(Read16(icon, at + 14), 24u);
+        const uint32_t colourRows = size * size * 3, maskRows = size * 4;
+        EXPECT_EQ(bytes, 40 + colourRows + maskRows);
+    }
+}
+
+TEST(Pictures, HandCursorPointsWithItsFingertip) {
+    Bytes cursor = ReadResource("hand.cur");
+    ASSERT_GE(cursor.size(), 22u + 40u);
+    EXPECT_EQ(Read16(cursor, 2), 2u);  // cursor
+    EXPECT_EQ(Read16(cursor, 4), 1u);
+    EXPECT_EQ(cursor[6], 32);
+    EXPECT_EQ(cursor[7], 32);
+    EXPECT_EQ(Read16(cursor, 10), 12u);
+    EXPECT_EQ(Read16(cursor, 12), 1u);
+    const uint32_t at = Read32(cursor, 18);
+    EXPECT_EQ(Read16(cursor, at + 14), 4u);  // 16 colours
+    // The hot spot must sit on the drawn hand, not on a transparent pixel:
+    // AND mask bit 0 at (12, 1), rows stored bottom-up, 4 bytes each.
+    const size_t mask = at + 40 + 16 * 4 + 32 * 16;
+    const size_t row = mask + static_cast<size_t>(31 - 1) * 4;
+    EXPECT_EQ(cursor.at(row + 12 / 8) & (0x80 >> (12 % 8)), 0);
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+#include "glass_scene.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "glass_shading.h"
+
+namespace zoomorb::pictures {
+
+namespace {
+
+constexpr int kSubsamples = 4;
+constexpr int kIconSubsamples = 8;
+
+const Colour kWhite{255, 255, 255};
+const Colour kShadow{0, 0, 0};
+
+struct Axis {
+    double unitX, unitY, length;
+};
+
+Axis HandleAxis(const GlassLayout& g) {
+    double dx = g.handleEndX - g.handleStartX, dy = g.handleEndY - g.handleStartY;
+    double length = std::sqrt(dx * dx + dy * dy);
+    return {dx / length, dy / length, length};
+}
+
+double DistanceToHandle(const GlassLayout& g, double x, double y) {
+    Axis axis = HandleAxis(g);
+    double along = std::clamp((x - g.handleStartX) * axis.unitX + (y - g.handleStartY) * axis.unitY, 0.0, axis.length);
+    double ex = x - (g.handleStartX + along * axis.unitX), ey = y - (g.handleStartY + along * axis.unitY);
+    return std::sqrt(ex * ex + ey * ey) - g.handleWidth / 2;
+}
+
+// Lens glass is never perfectly clear: a glare arc at the upper left and a
+// darker margin where the view meets the rim.
+Colour ThroughGlass(const Colour& view, double u, double v) {
+    double reach = std::sqrt(u * u + v * v);
+    Colour seen = view * (1 - 0.3 * SmoothStep(0.8, 1.0, reach));
+    if (reach == 0) return seen;
+    double towardsLight = -(u + v) / (reach * std::sqrt(2.0));
+    double arc = SmoothStep(0.66, 0.74, reach) * SmoothStep(0.88, 0.80, reach);
+    return Mix(seen, kWhite, 0.5 * arc * SmoothStep(0.45, 0.9, towardsLight));
+}
+
+struct Sample {
+    bool onGlass;
+    Colour colour;
+};
+
+Sample SampleGlass(const GlassLayout& g, const LensView& view, double x, double y) {
+    double dx = x - g.centreX, dy = y - g.centreY;
+    double reach = std::sqrt(dx * dx + dy * dy);
+    if (reach < g.innerRadius) return {true, ThroughGlass(view(dx / g.innerRadius, dy / g.innerRadius), dx / g.innerRadius, dy / g.innerRadius)};
+    if (reach <= g.outerRadius) {
+        double across = (2 * reach - g.outerRadius - g.innerRadius) / (g.outerRadius - g.innerRadius);
+        return {true, RimShade(across, dx / reach, dy / reach)};
+    }
+    if (DistanceToHandle(g, x, y) > 0) return {false, {}};
+    Axis axis = HandleAxis(g);
+    double along = (x - g.handleStartX) * axis.unitX + (y - g.handleStartY) * axis.unitY;
+    double sideX = -axis.unitY, sideY = axis.unitX;
+    double across = ((x - g.handleStartX) * sideX + (y - g.handleStartY) * sideY) / (g.handleWidth / 2);
+    if (along < g.ferruleLength) {
+        Colour metal = HandleShade(kFerruleGrey, across, sideX, sideY);
+        // A rolled ridge around the ferrule, a little before the grip.
+        double ridge = std::fabs(along - g.ferruleLength * 0.7) / (g.handleWidth * 0.12);
+        return {true, metal * (1 + 0.3 * SmoothStep(1.0, 0.0, ridge))};
+    }
+    return {true, HandleShade(kGripGrey, across, sideX, sideY)};
+}
+
+double ShadowStrength(const GlassLayout& g, double x, double y) {
+    const double offset = g.outerRadius * 0.06, blur = g.outerRadius * 0.08;
+    double sx = x - offset, sy = y - offset * 1.3;
+    double dx = sx - g.centreX, dy = sy - g.centreY;
+    double distance = std::min(std::sqrt(dx * dx + dy * dy) - g.outerRadius, DistanceToHandle(g, sx, sy));
+    return 0.4 * SmoothStep(blur, -blur, distance);
+}
+
+}  // namespace
+
+Image RenderGlassPicture(int width, int height, const GlassLayout& layout, const LensView& view,
+                         const Backdrop& backdrop) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            Colour sum;
+            for (int sy = 0; sy < kSubsamples; ++sy) {
+                for (int sx = 0; sx < kSubsamples; ++sx) {
+                    double px = x + (sx + 0.5) / kSubsamples, py = y + (sy + 0.5) / kSubsamples;
+                    Sample sample = SampleGlass(layout, view, px, py);
+                    sum = sum + (sample.onGlass ? sample.colour
+                                                : Mix(backdrop(px, py), kShadow, ShadowStrength(layout, px, py)));
+                }
+            }
+            image.At(x, y) = Quantise(sum * (1.0 / (kSubsamples * kSubsamples)));
+        }
+    }
+    return image;
+}
+
+IconImage RenderGlassIcon(int size, const GlassLayout& layout, const LensView& view) {
+    IconImage icon{Image(size, size), std::vector<bool>(static_cast<size_t>(size) * size, true)};
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            Colour sum;
+            int covered = 0;
+            for (int sy = 0; sy < kIconSubsamples; ++sy) {
+                for (int sx = 0; sx < kIconSubsamples; ++sx) {
+                    Sample sample = SampleGlass(layout, view, x + (sx + 0.5) / kIconSubsamples,
+                                                y + (sy + 0.5) / kIconSubsamples);
+                    if (!sample.onGlass) continue;
+                    sum = sum + sample.colour;
+                    ++covered;
+                }
+            }
+            if (2 * covered < kIconSubsamples * kIconSubsamples) continue;
+            icon.colours.At(x, y) = Quantise(sum * (1.0 / covered));
+            icon.transparent[static_cast<size_t>(y) * size + x] = false;
+        }
+    }
+    return icon;
+}
+
+}  // namespace zoomorb::pictures

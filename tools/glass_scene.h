@@ -1,0 +1,34 @@
+#pragma once
+// The glass as an illustration, for the preview and dialog pictures and the
+// icon: a round lens with a purple tube rim and a handle, drawn with
+// supersampling over any background and with any view through the lens.
+
+#include <functional>
+
+#include "image.h"
+#include "picture_files.h"
+
+namespace zoomorb::pictures {
+
+struct GlassLayout {
+    double centreX, centreY;  // pixel coordinates, pixel centres at integers + 0.5
+    double outerRadius, innerRadius;
+    // The handle's axis, starting under the rim; the grip begins after
+    // ferruleLength along it.
+    double handleStartX, handleStartY, handleEndX, handleEndY;
+    double handleWidth, ferruleLength;
+};
+
+// What the lens shows, for (u, v) in the unit disc, v growing downwards.
+using LensView = std::function<Colour(double u, double v)>;
+using Backdrop = std::function<Colour(double x, double y)>;
+
+// The glass over the backdrop, casting a soft shadow down and to the right.
+Image RenderGlassPicture(int width, int height, const GlassLayout& layout, const LensView& view,
+                         const Backdrop& backdrop);
+
+// The glass alone, square, for an icon: a pixel is opaque when at least half
+// of it is glass, and then shows only the glass's own colours.
+IconImage RenderGlassIcon(int size, const GlassLayout& layout, const LensView& view);
+
+}  // namespace zoomorb::pictures
