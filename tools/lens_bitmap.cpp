@@ -28,9 +28,6 @@ constexpr Ellipse kInner{117, 80.5, 77.5, 75};
 constexpr int kHandleLeft = 108, kHandleRight = 126;
 constexpr int kHandleTop = 159, kHandleBottom = 194;
 constexpr int kGripTop = 168;
-// The ferrule's top row is a fork that holds the rim: two prongs with the key
-// colour between them.
-constexpr int kForkGapLeft = 111, kForkGapRight = 123;
 
 constexpr int kSubsamples = 4;
 
@@ -67,7 +64,6 @@ Colour RimPixel(int x, int y) {
 
 bool OnHandle(int x, int y) {
     if (x < kHandleLeft || x > kHandleRight || y < kHandleTop || y > kHandleBottom) return false;
-    if (y == kHandleTop && x >= kForkGapLeft && x <= kForkGapRight) return false;
     // Rounded end: the corners of the last two rows are cut.
     int inset = y == kHandleBottom ? 2 : (y == kHandleBottom - 1 ? 1 : 0);
     return x >= kHandleLeft + inset && x <= kHandleRight - inset;

@@ -126,20 +126,26 @@ std::optional<DWORD> SaverProcess::WaitForExit(std::chrono::milliseconds timeout
     return code;
 }
 
+namespace {
+
+struct VisibleWindows {
+    DWORD processId;
+    std::vector<std::wstring>* seen;
+};
+
+BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM parameter) {
+    auto* context = reinterpret_cast<VisibleWindows*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == context->processId && IsWindowVisible(window)) context->seen->push_back(TitleOf(window));
+    return TRUE;
+}
+
+}  // namespace
+
 void SaverProcess::NoteVisibleWindows() {
-    struct Context {
-        DWORD processId;
-        std::vector<std::wstring>* seen;
-    } context{info_.dwProcessId, &seen_};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* context = reinterpret_cast<Context*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == context->processId && IsWindowVisible(window)) context->seen->push_back(TitleOf(window));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&context));
+    VisibleWindows context{info_.dwProcessId, &seen_};
+    EnumWindows(&NoteVisibleWindow, reinterpret_cast<LPARAM>(&context));
 }
 
 std::optional<DWORD> SaverProcess::WatchUntilExit(std::chrono::milliseconds timeout) {

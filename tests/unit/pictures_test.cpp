@@ -136,18 +136,16 @@ TEST_F(LensBitmap, OutlineNeverFadesTowardsTheKeyColour) {
 }
 
 TEST_F(LensBitmap, KeyColourRunsGiveOneClosedOutline) {
-    // Every row of the glass is one run, except the fork that holds the rim.
-    int runs = 0, rowsWithTwo = 0;
+    // Every row of the glass is one run: the handle joins the rim without a gap.
+    int runs = 0;
     for (int y = 0; y < Lens().height; ++y) {
         int rowRuns = 0;
         for (int x = 0; x < Lens().width; ++x)
             if (!Lens().At(x, y).IsKey() && (x == 0 || Lens().At(x - 1, y).IsKey())) ++rowRuns;
         EXPECT_EQ(rowRuns > 0, y >= 2 && y <= 194) << "row " << y;
         runs += rowRuns;
-        if (rowRuns == 2) ++rowsWithTwo;
     }
-    EXPECT_EQ(runs, 194);
-    EXPECT_EQ(rowsWithTwo, 1);
+    EXPECT_EQ(runs, 193);
 }
 
 TEST(Pictures, PreviewAndDialogPicturesHaveTheirFormSizes) {
