@@ -1,7 +1,5 @@
 #include "form.h"
 
-#include <new>
-
 #include "forms/core/numbers.h"
 #include "forms/program.h"
 #include "forms/screen.h"
@@ -212,14 +210,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!form) return DefWindowProcW(window, message, wParam, lParam);
-    // No run-time error may cross into the system's code: report it here.
-    try {
-        return form->HandleMessage(message, wParam, lParam);
-    } catch (const RuntimeError& error) {
-        ReportRuntimeError(error);
-    } catch (const std::bad_alloc&) {
-        ReportRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
-    }
+    return RunEventHandler([&] { return form->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

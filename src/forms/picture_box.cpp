@@ -1,7 +1,5 @@
 #include "picture_box.h"
 
-#include <new>
-
 #include "forms/program.h"
 
 namespace forms {
@@ -92,13 +90,7 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
     }
     auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!box) return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return box->HandleMessage(message, wParam, lParam);
-    } catch (const RuntimeError& error) {
-        ReportRuntimeError(error);
-    } catch (const std::bad_alloc&) {
-        ReportRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
-    }
+    return RunEventHandler([&] { return box->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 // program ends early (End, and a run-time error nobody handled).
 
 #include <functional>
+#include <new>
 #include <string>
 
 #include "forms/core/random.h"
@@ -31,6 +32,20 @@ void RunMessageLoop();
 [[noreturn]] void EndProgram();
 // Shows the standard run-time error message box, then ends the program.
 [[noreturn]] void ReportRuntimeError(const RuntimeError& error);
+
+// Runs an event handler on behalf of a window procedure: a run-time error it
+// raises is reported here and ends the program, so that no error ever
+// crosses into the system's code.
+template <typename Handler>
+auto RunEventHandler(Handler&& handler) -> decltype(handler()) {
+    try {
+        return handler();
+    } catch (const RuntimeError& error) {
+        ReportRuntimeError(error);
+    } catch (const std::bad_alloc&) {
+        ReportRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
+    }
+}
 
 // In-process tests replace these two to observe them; the replacement must
 // not return normally (throw instead). Passing an empty function restores

@@ -1,0 +1,190 @@
+// The form engine as the forms rely on it: life and events, geometry in
+// twips, timers, persistent drawing, and run-time errors that reach a window
+// procedure.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/core/runtime_error.h"
+#include "forms/form.h"
+#include "forms/picture_box.h"
+#include "forms/program.h"
+#include "forms/screen.h"
+#include "forms/timer.h"
+
+namespace {
+
+struct ProgramEnded {};
+struct ErrorReported {
+    int number;
+};
+
+class TestForm : public forms::Form {
+public:
+    explicit TestForm(forms::BorderStyle border = forms::BorderStyle::None)
+        : forms::Form(Design(border)),
+          Box(*this, forms::PictureBoxDesign{forms::TwipsRect{150, 300, 1500, 750}, RGB(10, 20, 30)}),
+          Tick(*this, 10, [this] { OnTick(); }) {}
+
+    forms::PictureBox Box;
+    forms::Timer Tick;
+    std::vector<std::string> events;
+    int ticks = 0;
+    bool cancelUnload = false;
+
+protected:
+    void Form_Load() override { events.push_back("Load"); }
+    void Form_Unload(int& cancel) override {
+        events.push_back("Unload");
+        cancel = cancelUnload ? 1 : 0;
+    }
+    void Form_Resize() override { events.push_back("Resize"); }
+
+private:
+    static forms::FormDesign Design(forms::BorderStyle border) {
+        forms::FormDesign design;
+        design.caption = L"Engine test form";
+        design.border = border;
+        design.widthTwips = 3000;
+        design.heightTwips = 1500;
+        return design;
+    }
+    void OnTick() { ++ticks; }
+};
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(1);
+    }
+}
+
+TEST(FormEngine, LoadShowAndUnloadRaiseTheirEventsInOrder) {
+    TestForm form;
+    EXPECT_FALSE(form.IsLoaded());
+    form.Load();
+    EXPECT_TRUE(form.IsLoaded());
+    EXPECT_FALSE(IsWindowVisible(form.Hwnd()));
+    EXPECT_EQ(form.events, (std::vector<std::string>{"Load"}));
+    form.Show();
+    EXPECT_TRUE(IsWindowVisible(form.Hwnd()));
+    EXPECT_EQ(form.events.at(1), "Resize");
+
+    form.cancelUnload = true;
+    form.Unload();
+    EXPECT_TRUE(form.IsLoaded()) << "a cancelled unload keeps the window";
+    form.cancelUnload = false;
+    const int loadedBefore = forms::Form::LoadedCount();
+    form.Unload();
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(forms::Form::LoadedCount(), loadedBefore - 1);
+    EXPECT_EQ(form.events.back(), "Unload");
+}
+
+TEST(FormEngine, AnOutsideCloseRequestUnloadsTheForm) {
+    TestForm form;
+    form.Show();
+    SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(form.events.back(), "Unload");
+}
+
+TEST(FormEngine, GeometryIsKeptInTwips) {
+    const float twipsX = forms::TwipsPerPixelX();
+    const float twipsY = forms::TwipsPerPixelY();
+    TestForm form;
+    form.Load();
+    form.Move(static_cast<int32_t>(100 * twipsX), static_cast<int32_t>(200 * twipsY),
+              static_cast<int32_t>(203 * twipsX), static_cast<int32_t>(197 * twipsY));
+    RECT rect;
+    GetWindowRect(form.Hwnd(), &rect);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 200);
+    EXPECT_EQ(rect.right - rect.left, 203);
+    EXPECT_EQ(rect.bottom - rect.top, 197);
+    EXPECT_EQ(form.Left(), static_cast<int32_t>(100 * twipsX));
+    EXPECT_EQ(form.Width(), static_cast<int32_t>(203 * twipsX));
+
+    form.SetScaleMode(forms::ScaleMode::Pixels);
+    EXPECT_EQ(form.ScaleWidth(), 203.0f) << "no border: the client is the whole window";
+    form.SetScaleMode(forms::ScaleMode::Twips);
+    EXPECT_EQ(form.ScaleWidth(), 203.0f * twipsX);
+    EXPECT_EQ(form.ScaleX(1500.0f, forms::ScaleMode::Twips, forms::ScaleMode::Pixels), 1500.0f / twipsX);
+
+    // The picture box's place (150, 300, 1500 x 750 twips) in its form's pixels.
+    RECT box;
+    GetWindowRect(form.Box.Hwnd(), &box);
+    MapWindowPoints(HWND_DESKTOP, form.Hwnd(), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.left, static_cast<LONG>(150 / twipsX));
+    EXPECT_EQ(box.top, static_cast<LONG>(300 / twipsY));
+    EXPECT_EQ(form.Box.ScaleWidth(), static_cast<int32_t>(1500 / twipsX));
+    EXPECT_EQ(form.Box.ScaleHeight(), static_cast<int32_t>(750 / twipsY));
+}
+
+TEST(FormEngine, TimersTickWhileMessagesAreProcessed) {
+    TestForm form;
+    form.Load();
+    PumpFor(300);
+    EXPECT_GE(form.ticks, 5);
+    form.Unload();
+    const int ticksAtUnload = form.ticks;
+    PumpFor(100);
+    EXPECT_EQ(form.ticks, ticksAtUnload) << "timers stop with their window";
+}
+
+TEST(FormEngine, PictureBoxKeepsWhatIsDrawnIntoIt) {
+    TestForm form;
+    form.Show();
+    form.Box.Cls();
+    EXPECT_EQ(GetPixel(form.Box.hDC(), 3, 3), RGB(10, 20, 30)) << "cleared to its background";
+    form.Box.Line(0, 5, 20, 5, RGB(200, 100, 50));
+    EXPECT_EQ(GetPixel(form.Box.hDC(), 0, 5), RGB(200, 100, 50));
+    EXPECT_EQ(GetPixel(form.Box.hDC(), 20, 5), RGB(200, 100, 50)) << "both ends of a line are drawn";
+    EXPECT_EQ(GetPixel(form.Box.hDC(), 21, 5), RGB(10, 20, 30));
+    // A repaint shows the persistent image, not a cleared box.
+    InvalidateRect(form.Box.Hwnd(), nullptr, TRUE);
+    UpdateWindow(form.Box.Hwnd());
+    HDC screen = GetDC(form.Box.Hwnd());
+    EXPECT_EQ(GetPixel(screen, 10, 5), RGB(200, 100, 50));
+    ReleaseDC(form.Box.Hwnd(), screen);
+}
+
+TEST(FormEngine, ARunTimeErrorInAnEventIsReportedAndEndsTheProgram) {
+    forms::SetRuntimeErrorHook([](const forms::RuntimeError& error) { throw ErrorReported{error.Code()}; });
+    try {
+        forms::RunEventHandler([] { forms::Raise(forms::ErrorNumber::Overflow); });
+        ADD_FAILURE() << "not reported";
+    } catch (const ErrorReported& reported) {
+        EXPECT_EQ(reported.number, 6);
+    }
+    EXPECT_EQ(forms::RunEventHandler([] { return 42; }), 42) << "results pass through";
+    forms::SetRuntimeErrorHook(nullptr);
+}
+
+TEST(FormEngine, EndingTheProgramGoesThroughOneHook) {
+    forms::SetEndProgramHook([] { throw ProgramEnded{}; });
+    EXPECT_THROW(forms::EndProgram(), ProgramEnded);
+    forms::SetEndProgramHook(nullptr);
+}
+
+TEST(FormEngine, IgnoredErrorsSkipOnlyTheFailingStatement) {
+    std::vector<int> ran;
+    forms::IgnoreErrors([&] { ran.push_back(1); });
+    forms::IgnoreErrors([&] {
+        forms::Raise(forms::ErrorNumber::TypeMismatch);
+        ran.push_back(99);
+    });
+    forms::IgnoreErrors([&] { ran.push_back(3); });
+    EXPECT_EQ(ran, (std::vector<int>{1, 3}));
+}
+
+}  // namespace
