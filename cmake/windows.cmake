@@ -12,10 +12,18 @@ list(FILTER ZOOMORB_WIN_SOURCES EXCLUDE REGEX "src/app/win_main\\.cpp$")
 add_library(zoomorb_app STATIC ${ZOOMORB_WIN_SOURCES})
 target_link_libraries(zoomorb_app PUBLIC zoomorb_core user32 gdi32 kernel32 shell32 comctl32)
 target_compile_options(zoomorb_app PRIVATE -Wall -Wextra)
+# The address the settings dialog's link shows and opens. The project has no
+# public page of its own yet: empty leaves the link out rather than point
+# users at an address nobody here controls. Set it when one exists.
+set(ZOOMORB_HOME_PAGE "" CACHE STRING "Home page shown and opened by the settings dialog's link")
+target_compile_definitions(zoomorb_app PRIVATE ZOOMORB_HOME_PAGE="${ZOOMORB_HOME_PAGE}")
 
 set(ZOOMORB_RESOURCES "${CMAKE_SOURCE_DIR}/src/resources/zoomorb.rc")
-set_source_files_properties(${ZOOMORB_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/resources/zoomorb.manifest")
+# windres does not report what the script pulls in: name the pictures, the
+# manifest and the ids, so that a new picture rebuilds the program.
+file(GLOB ZOOMORB_RESOURCE_FILES CONFIGURE_DEPENDS
+  src/resources/*.bmp src/resources/*.ico src/resources/*.cur src/resources/*.manifest src/resources/*.h)
+set_source_files_properties(${ZOOMORB_RESOURCES} PROPERTIES OBJECT_DEPENDS "${ZOOMORB_RESOURCE_FILES}")
 
 add_link_options(-static -static-libgcc -static-libstdc++)
 # Small: unused functions and data are dropped at link time.
@@ -36,3 +44,4 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
 
 include(cmake/wine_tests.cmake)
+include(cmake/bench.cmake)

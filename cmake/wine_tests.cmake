@@ -29,6 +29,7 @@ target_link_libraries(e2e_tests PRIVATE gtest user32 gdi32 advapi32)
 target_compile_definitions(e2e_tests PRIVATE ${ZOOMORB_WIN_DEFINES}
   ZOOMORB_SCR="$<TARGET_FILE:zoomorb>"
   ZOOMORB_PASSWORD_CPL="$<TARGET_FILE:password_cpl>"
-  ZOOMORB_MPR_DOUBLE="$<TARGET_FILE:mpr_double>")
+  ZOOMORB_MPR_DOUBLE="$<TARGET_FILE:mpr_double>"
+  ZOOMORB_LENS_BMP="${CMAKE_SOURCE_DIR}/src/resources/lens.bmp")
 add_dependencies(e2e_tests zoomorb password_cpl mpr_double)
 zoomorb_wine_test(e2e_tests)

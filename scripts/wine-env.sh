@@ -45,8 +45,14 @@ prepare_wine_prefix() {
     wineserver -w
   fi
   # The dialog asks for a Japanese font; map it to the installed IPA one.
+  # regedit reads a version 5 file as UTF-16, whatever the code page.
   local reg_file="$WINEPREFIX/zoomorb-settings.reg"
-  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xef\xbc\xad\xef\xbc\xb3 \xef\xbc\xb0\xe3\x82\xb4\xe3\x82\xb7\xe3\x83\x83\xe3\x82\xaf"="IPAPGothic"\r\n"\xef\xbc\xad\xef\xbc\xb3 \xe3\x82\xb4\xe3\x82\xb7\xe3\x83\x83\xe3\x82\xaf"="IPAGothic"\r\n' >"$reg_file"
+  printf '%s\r\n\r\n%s\r\n%s\r\n%s\r\n' \
+    'Windows Registry Editor Version 5.00' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"ＭＳ Ｐゴシック"="IPAPGothic"' \
+    '"ＭＳ ゴシック"="IPAGothic"' |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg_file"
   wine regedit /S "$reg_file" >/dev/null 2>&1 || true
   wineserver -w
 }

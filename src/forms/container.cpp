@@ -58,6 +58,12 @@ bool Container::RouteScroll(HWND child, WORD code, WORD position) {
     return false;
 }
 
+bool Container::RouteDrawItem(const DRAWITEMSTRUCT& item) {
+    for (Control* control : controls_)
+        if (control->Hwnd() == item.hwndItem) return control->OnDrawItem(item);
+    return false;
+}
+
 bool Container::SetPointerFor(HWND windowUnderMouse, POINT clientPoint) {
     if (ScreenMousePointer() != MousePointer::Default) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));

@@ -33,6 +33,7 @@ protected:
     // Routing of notifications and pointer requests to the controls.
     bool RouteCommand(HWND child, WORD code);
     bool RouteScroll(HWND child, WORD code, WORD position);
+    bool RouteDrawItem(const DRAWITEMSTRUCT& item);
     bool SetPointerFor(HWND windowUnderMouse, POINT clientPoint);
     bool ClickWindowless(POINT clientPoint);
 
@@ -64,6 +65,8 @@ public:
     virtual HWND Hwnd() const = 0;
     virtual bool OnCommand(WORD code) { (void)code; return false; }
     virtual bool OnScroll(WORD code, WORD position) { (void)code; (void)position; return false; }
+    // Owner-drawn controls paint themselves when their container is asked to.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) { (void)item; return false; }
     // The pointer to show over the control; null for the class default.
     HCURSOR Pointer() const { return pointer_; }
     void SetPointer(HCURSOR pointer) { pointer_ = pointer; }

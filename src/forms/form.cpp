@@ -243,6 +243,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HSCROLL:
             if (lParam && RouteScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) return 0;
             break;
+        case WM_DRAWITEM:
+            if (RouteDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {
                 POINT at;

@@ -6,6 +6,8 @@ namespace forms {
 namespace {
 
 constexpr wchar_t kPictureBoxClass[] = L"ZoomorbPictureBox";
+// Pictures drawn for 96 DPI, where a pixel is 15 twips.
+constexpr int32_t kDesignTwipsPerPixel = 15;
 
 }  // namespace
 
@@ -32,15 +34,59 @@ void PictureBox::Create() {
     }();
     (void)registered;
     background_.Reset(CreateSolidBrush(design_.backColor));
+    if (design_.pictureResource)
+        picture_.Reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                       MAKEINTRESOURCEW(design_.pictureResource), IMAGE_BITMAP, 0, 0,
+                                                       LR_CREATEDIBSECTION)));
     const RECT place = PixelRect();
-    CreateWindowExW(design_.sunkenBorder ? WS_EX_CLIENTEDGE : 0, kPictureBoxClass, L"",
+    // A control parent: the dialog keyboard (Tab) reaches the controls inside.
+    CreateWindowExW((design_.sunkenBorder ? WS_EX_CLIENTEDGE : 0) | WS_EX_CONTROLPARENT, kPictureBoxClass, L"",
                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, place.left, place.top,
                     place.right - place.left, place.bottom - place.top, parent_.Hwnd(), nullptr,
                     GetModuleHandleW(nullptr), this);
+    if (design_.autoSize && picture_) FitToPicture();
     RECT client{};
     GetClientRect(window_, &client);
     ResizeImage(client.right, client.bottom);
+    DrawPicture();
     CreateControls();
+}
+
+SIZE PictureBox::ShownPictureSize() const {
+    BITMAP info{};
+    GetObjectW(picture_.Get(), sizeof info, &info);
+    if (!design_.pictureFollowsDpi) return SIZE{info.bmWidth, info.bmHeight};
+    return SIZE{TwipsToPixelsX(info.bmWidth * kDesignTwipsPerPixel),
+                TwipsToPixelsY(info.bmHeight * kDesignTwipsPerPixel)};
+}
+
+void PictureBox::FitToPicture() {
+    const SIZE shown = ShownPictureSize();
+    RECT outer{0, 0, shown.cx, shown.cy};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)));
+    const int32_t width = outer.right - outer.left;
+    const int32_t height = outer.bottom - outer.top;
+    SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    place_.width = PixelsToTwipsX(width);
+    place_.height = PixelsToTwipsY(height);
+}
+
+void PictureBox::DrawPicture() {
+    if (!picture_ || !image_) return;
+    BITMAP info{};
+    GetObjectW(picture_.Get(), sizeof info, &info);
+    const SIZE shown = ShownPictureSize();
+    UniqueMemoryDc source(CreateCompatibleDC(image_.Get()));
+    SelectionScope selection(source.Get(), picture_.Get());
+    if (shown.cx == info.bmWidth && shown.cy == info.bmHeight) {
+        BitBlt(image_.Get(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+        return;
+    }
+    const int previousMode = SetStretchBltMode(image_.Get(), HALFTONE);
+    SetBrushOrgEx(image_.Get(), 0, 0, nullptr);
+    StretchBlt(image_.Get(), 0, 0, shown.cx, shown.cy, source.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    SetStretchBltMode(image_.Get(), previousMode);
 }
 
 void PictureBox::ResizeImage(int32_t width, int32_t height) {
@@ -65,6 +111,7 @@ void PictureBox::ResizeImage(int32_t width, int32_t height) {
 void PictureBox::Cls() {
     const RECT all{0, 0, width_, height_};
     FillRect(image_.Get(), &all, background_.Get());
+    DrawPicture();
     Refresh();
 }
 
@@ -111,6 +158,9 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_HSCROLL:
             if (lParam && RouteScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) return 0;
+            break;
+        case WM_DRAWITEM:
+            if (RouteDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {

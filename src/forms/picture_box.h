@@ -14,6 +14,12 @@ struct PictureBoxDesign {
     TwipsRect place;
     COLORREF backColor = GetSysColor(COLOR_WINDOW);
     bool sunkenBorder = false;
+    // Optional: a stored picture at the top-left, under whatever is drawn.
+    int pictureResource = 0;
+    // The box takes its picture's size (plus its border).
+    bool autoSize = false;
+    // The picture was drawn for 96 DPI and grows with the layout around it.
+    bool pictureFollowsDpi = false;
 };
 
 class PictureBox : public Control, public Container {
@@ -28,7 +34,8 @@ public:
     int32_t ScaleWidth() const { return width_; }
     int32_t ScaleHeight() const { return height_; }
 
-    // Clears the image to the background colour and asks for a repaint.
+    // Clears the image to the background colour and the picture, and asks
+    // for a repaint.
     void Cls();
     // A one-pixel line from (x1, y1) to (x2, y2), both ends included.
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF color);
@@ -39,9 +46,13 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ResizeImage(int32_t width, int32_t height);
+    void FitToPicture();
+    SIZE ShownPictureSize() const;
+    void DrawPicture();
 
     PictureBoxDesign design_;
     HWND window_ = nullptr;
+    UniqueBitmap picture_;
     UniqueMemoryDc image_;
     UniqueBitmap imageBitmap_;
     HGDIOBJ previousBitmap_ = nullptr;

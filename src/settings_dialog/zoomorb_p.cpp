@@ -1,9 +1,47 @@
 #include "settings_dialog/zoomorb_p.h"
 
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/zoomorb_b.h"
+#include "forms/core/numbers.h"
+#include "forms/core/runtime_error.h"
+#include "forms/program.h"
+#include "forms/screen.h"
+#include "forms/text.h"
 #include "resources/resource_ids.h"
+#include "settings_dialog/core/gradient.h"
 
 namespace zoomorb::settings_dialog {
 namespace {
+
+// The layout was drawn at 96 DPI, 15 twips to the pixel.
+constexpr int32_t kDesignTwipsPerPixel = 15;
+
+constexpr forms::TwipsRect AtDesign(int32_t left, int32_t top, int32_t width, int32_t height) {
+    return forms::TwipsRect{left * kDesignTwipsPerPixel, top * kDesignTwipsPerPixel, width * kDesignTwipsPerPixel,
+                            height * kDesignTwipsPerPixel};
+}
+
+// Fixed allowances for the frame (4 px a side) and the caption bar (19 px).
+constexpr int32_t kFrameAllowanceX = 8;
+constexpr int32_t kFrameAllowanceY = 27;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kSilver = RGB(192, 192, 192);
+
+// Magnification: never 0, which the saver divides by; from the minimum the
+// arrow steps of 10 land exactly on the default 200 and on the maximum 500.
+constexpr int16_t kMinimumPercent = 10;
+constexpr int16_t kMaximumPercent = 500;
+constexpr int16_t kArrowStep = 10;
+constexpr int16_t kTrackStep = 50;
+constexpr int16_t kDefaultPercent = 200;
+
+constexpr wchar_t kSection[] = L"Section";
+constexpr wchar_t kMagnificationKey[] = L"倍率";
+constexpr wchar_t kPercentSign[] = L"％";
 
 forms::FormDesign DialogDesign() {
     forms::FormDesign design;
@@ -15,9 +53,105 @@ forms::FormDesign DialogDesign() {
     return design;
 }
 
+// Asked for by its Japanese name in the Shift-JIS set; the font mapper picks
+// the nearest face where it is missing.
+forms::FontDesign DialogFont(bool underline = false) {
+    return forms::FontDesign{L"ＭＳ Ｐゴシック", 9.75f, SHIFTJIS_CHARSET, underline};
+}
+
+forms::LabelDesign LabelAt(forms::TwipsRect place, std::wstring caption, COLORREF color,
+                           forms::FontDesign font = DialogFont()) {
+    return forms::LabelDesign{place, std::move(caption), std::move(font), color};
+}
+
+// The system's hand follows the user's pointer scheme and size; ours stands
+// in on systems that have none.
+HCURSOR HandPointer() {
+    if (HCURSOR system = LoadCursorW(nullptr, IDC_HAND)) return system;
+    return LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER));
+}
+
+std::wstring PercentText(int16_t value) { return forms::Widen(forms::DecimalText(value)) + kPercentSign; }
+
 }  // namespace
 
-Zoomorb_P::Zoomorb_P() : forms::Form(DialogDesign()) {}
+Zoomorb_P::Zoomorb_P()
+    : forms::Form(DialogDesign()),
+      Pic_C(*this, forms::PictureBoxDesign{AtDesign(0, 0, 378, 208), GetSysColor(COLOR_BTNFACE)}),
+      Cmd_End(Pic_C, forms::CommandButtonDesign{AtDesign(288, 144, 77, 21), L"OK", DialogFont(), kSilver},
+              [this] { Cmd_End_Click(); }),
+      Bairitu(Pic_C,
+              forms::HScrollBarDesign{AtDesign(148, 48, 113, 17), kMinimumPercent, kMaximumPercent, kArrowStep,
+                                      kTrackStep, kDefaultPercent},
+              [this] { Bairitu_Change(); }),
+      Picture1(Pic_C, forms::PictureBoxDesign{AtDesign(12, 12, 124, 132), GetSysColor(COLOR_BTNFACE),
+                                              /*sunkenBorder=*/true, IDB_DIALOG_PICTURE, /*autoSize=*/true,
+                                              /*pictureFollowsDpi=*/true}),
+      lbl_Bairitu(Pic_C,
+                  LabelAt(AtDesign(268, 52, 30, 12), PercentText(kDefaultPercent), kBlack, forms::FontDesign{})),
+      Label1(Pic_C,
+             LabelAt(AtDesign(12, 152, 203, 13), L"注 ： セーバーの終了はESCキーのみ", GetSysColor(COLOR_BTNTEXT))),
+      lbl_URL(Pic_C, LabelAt(AtDesign(12, 172, 214, 13), forms::Widen(ZOOMORB_HOME_PAGE), kWhite, DialogFont(true)),
+              [this] { lbl_URL_Click(); }),
+      lbl0(Pic_C, LabelAt(AtDesign(148, 32, 26, 13), kMagnificationKey, kBlack)),
+      lbl9(Pic_C, LabelAt(AtDesign(148, 12, 165, 13), L"Designed by Quorvat Ver.1.1.0", kWhite)) {
+    SetScaleMode(forms::ScaleMode::Pixels);
+    Cmd_End.SetPointer(HandPointer());
+    lbl_URL.SetPointer(HandPointer());
+}
+
+void Zoomorb_P::Form_Load() {
+    // Every statement stands on its own: one that fails is skipped.
+    forms::IgnoreErrors([&] { Bairitu.SetValue(forms::ToInt16(Zoomorb_B::Magnification)); });
+    forms::IgnoreErrors([&] { Bairitu.SetPointer(Cmd_End.Pointer()); });
+    forms::IgnoreErrors([&] { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); });
+    forms::IgnoreErrors([&] {
+        SetWidth(forms::ToInt32((Pic_C.ScaleWidth() + kFrameAllowanceX) * double{forms::TwipsPerPixelX()}));
+    });
+    forms::IgnoreErrors([&] {
+        SetHeight(forms::ToInt32((Pic_C.ScaleHeight() + kFrameAllowanceY) * double{forms::TwipsPerPixelY()}));
+    });
+    forms::IgnoreErrors([&] {
+        const int32_t left = forms::CheckedInt32(forms::IntDiv(forms::ScreenWidthTwips() - int64_t{Width()}, 2));
+        const int32_t top = forms::CheckedInt32(forms::IntDiv(forms::ScreenHeightTwips() - int64_t{Height()}, 2));
+        Move(left, top);
+    });
+    POINT cursor{};
+    bool cursorKnown = false;
+    forms::IgnoreErrors([&] { cursorKnown = GetCursorPos(&cursor) != 0; });
+    forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginX = cursorKnown ? forms::ToInt16(cursor.x) : int16_t{0}; });
+    forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginY = cursorKnown ? forms::ToInt16(cursor.y) : int16_t{0}; });
+    forms::IgnoreErrors([&] { Zoomorb_B::AnimateOpen(Hwnd()); });
+    forms::IgnoreErrors([] { forms::SetScreenMousePointer(forms::MousePointer::Default); });
+}
+
+void Zoomorb_P::Form_Resize() {
+    // The band's period follows the picture box; the rows drawn follow the
+    // dialog's own client height.
+    const int32_t bandHeight = Pic_C.ScaleHeight();
+    for (const int32_t row : GradientRows(forms::ToInt32(ScaleHeight()))) {
+        const RowColour colour = GradientRowColour(row, bandHeight);
+        Pic_C.Line(0, row, Pic_C.ScaleWidth(), row, RGB(colour.r, colour.g, colour.b));
+    }
+}
+
+void Zoomorb_P::Bairitu_Change() { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); }
+
+void Zoomorb_P::Cmd_End_Click() {
+    Zoomorb_B::IniKey = kMagnificationKey;
+    Zoomorb_B::IniValue = forms::Widen(forms::Str(Bairitu.Value()));
+    Zoomorb_B::WriteIniString(kSection, Zoomorb_B::IniKey, Zoomorb_B::IniValue, Zoomorb_B::SettingsFilePath());
+    Unload();
+    forms::EndProgram();
+}
+
+void Zoomorb_P::Form_Unload(int&) { Zoomorb_B::AnimateClose(Hwnd()); }
+
+void Zoomorb_P::lbl_URL_Click() {
+    forms::IgnoreErrors([&] {
+        ShellExecuteW(Hwnd(), L"open", lbl_URL.Caption().c_str(), L"", L"", SW_SHOWNORMAL);
+    });
+}
 
 Zoomorb_P& SettingsDialog() {
     static Zoomorb_P dialog;

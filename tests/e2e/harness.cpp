@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -253,6 +254,89 @@ std::optional<UINT> ReadSystemParameterFreshly(UINT action) {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return value;
+}
+
+void PressEscape() {
+    keybd_event(VK_ESCAPE, 0, 0, 0);
+    std::this_thread::sleep_for(30ms);
+    keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+}
+
+void ForgetEscapePresses() { GetAsyncKeyState(VK_ESCAPE); }
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+HWND FirstChildOf(HWND parent) {
+    const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+    HWND child = nullptr;
+    while (!(child = GetWindow(parent, GW_CHILD)) && IsWindow(parent) &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    return child;
+}
+
+ScreenImage::ScreenImage(const RECT& area)
+    : width_(area.right - area.left), height_(area.bottom - area.top),
+      pixels_(static_cast<size_t>(width_) * height_) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // top-down, like the screen
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width_, height_, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        std::memcpy(pixels_.data(), bits, pixels_.size() * sizeof(uint32_t));
+        SelectObject(memory, previous);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+CursorTrail::CursorTrail() : thread_([this] { Record(); }) {}
+
+CursorTrail::~CursorTrail() {
+    stop_ = true;
+    thread_.join();
+}
+
+void CursorTrail::Record() {
+    POINT last{-100000, -100000};
+    while (!stop_) {
+        POINT now{};
+        if (GetCursorPos(&now) && (now.x != last.x || now.y != last.y)) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            samples_.push_back({std::chrono::steady_clock::now(), now});
+            last = now;
+        }
+        Sleep(1);
+    }
+}
+
+std::vector<CursorTrail::Sample> CursorTrail::Samples() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return samples_;
+}
+
+std::vector<CursorTrail::Sample> CursorTrail::SamplesBetween(std::chrono::steady_clock::time_point from,
+                                                             std::chrono::steady_clock::time_point to) const {
+    std::vector<Sample> chosen;
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (const Sample& sample : samples_)
+        if (sample.time >= from && sample.time <= to) chosen.push_back(sample);
+    return chosen;
 }
 
 }  // namespace e2e

@@ -5,9 +5,13 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace e2e {
@@ -106,5 +110,60 @@ std::wstring TitleOf(HWND window);
 
 // Reads a system parameter in a fresh process: Wine caches them per process.
 std::optional<UINT> ReadSystemParameterFreshly(UINT action);
+
+// Escape pressed and released as from the keyboard: every process sees it.
+void PressEscape();
+// Reads Escape's "pressed since the last query" bit, which all processes
+// share, so that a saver started next does not see an earlier press.
+void ForgetEscapePresses();
+
+// The outer rectangle of a window in screen pixels.
+RECT WindowRectOf(HWND window);
+// The first child window of `parent`, once it exists.
+HWND FirstChildOf(HWND parent);
+
+// Pixels of a screen area, read through the desktop's device context as any
+// program reads the screen.
+class ScreenImage {
+public:
+    explicit ScreenImage(const RECT& area);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Red, green and blue of the pixel at (x, y) from the area's top-left corner.
+    BYTE Red(int x, int y) const { return static_cast<BYTE>(PixelAt(x, y) >> 16); }
+    BYTE Green(int x, int y) const { return static_cast<BYTE>(PixelAt(x, y) >> 8); }
+    BYTE Blue(int x, int y) const { return static_cast<BYTE>(PixelAt(x, y)); }
+
+private:
+    uint32_t PixelAt(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    int width_;
+    int height_;
+    std::vector<uint32_t> pixels_;
+};
+
+// Where the cursor was, recorded from a thread of its own every millisecond
+// or so while the object lives: one sample per change of position.
+class CursorTrail {
+public:
+    struct Sample {
+        std::chrono::steady_clock::time_point time;
+        POINT position;
+    };
+    CursorTrail();
+    ~CursorTrail();
+    CursorTrail(const CursorTrail&) = delete;
+    CursorTrail& operator=(const CursorTrail&) = delete;
+
+    std::vector<Sample> Samples() const;
+    std::vector<Sample> SamplesBetween(std::chrono::steady_clock::time_point from,
+                                       std::chrono::steady_clock::time_point to) const;
+
+private:
+    void Record();
+    mutable std::mutex mutex_;
+    std::vector<Sample> samples_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
 
 }  // namespace e2e

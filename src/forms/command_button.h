@@ -1,0 +1,45 @@
+#pragma once
+// A graphical command button: a child button whose face the engine draws
+// itself, in the designer's colour and font. It raises Click when pressed.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "forms/container.h"
+#include "forms/font.h"
+#include "forms/handles.h"
+
+namespace forms {
+
+struct CommandButtonDesign {
+    TwipsRect place;
+    std::wstring caption;
+    FontDesign font;
+    COLORREF backColor = GetSysColor(COLOR_BTNFACE);
+};
+
+class CommandButton : public Control {
+public:
+    CommandButton(Container& parent, CommandButtonDesign design, std::function<void()> onClick);
+    ~CommandButton() override;
+
+    void Create() override;
+    HWND Hwnd() const override { return window_; }
+    const std::wstring& Caption() const { return design_.caption; }
+    // Raises Click as a press would, for code that presses the button itself.
+    void Press();
+
+    bool OnCommand(WORD code) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+private:
+    CommandButtonDesign design_;
+    HWND window_ = nullptr;
+    UniqueFont font_;
+    UniqueBrush face_;
+    std::function<void()> onClick_;
+};
+
+}  // namespace forms

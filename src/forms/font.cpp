@@ -1,0 +1,41 @@
+#include "font.h"
+
+#include "forms/core/numbers.h"
+#include "forms/screen.h"
+
+namespace forms {
+namespace {
+
+constexpr float kTwipsPerPoint = 20;
+
+LOGFONTW SystemDialogFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return metrics.lfMessageFont;
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    return font;
+}
+
+}  // namespace
+
+UniqueFont CreateDesignFont(const FontDesign& design) {
+    if (design.face.empty()) {
+        LOGFONTW font = SystemDialogFont();
+        font.lfUnderline = design.underline;
+        return UniqueFont(CreateFontIndirectW(&font));
+    }
+    LOGFONTW font{};
+    // A negative height asks for the character height without the leading, as
+    // point sizes are meant.
+    font.lfHeight = -ToInt32(design.points * kTwipsPerPoint / TwipsPerPixelY());
+    font.lfWeight = FW_NORMAL;
+    font.lfUnderline = design.underline;
+    font.lfCharSet = design.charset;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lstrcpynW(font.lfFaceName, design.face.c_str(), LF_FACESIZE);
+    return UniqueFont(CreateFontIndirectW(&font));
+}
+
+}  // namespace forms

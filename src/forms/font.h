@@ -1,0 +1,24 @@
+#pragma once
+// Fonts as a designer names them: a face, a size in points and a character
+// set. They are made at the screen's DPI, so text grows with the twips-based
+// layout around it.
+
+#include <windows.h>
+
+#include <string>
+
+#include "forms/handles.h"
+
+namespace forms {
+
+struct FontDesign {
+    // No face: the system's dialog font, as the user's scheme sets it.
+    std::wstring face;
+    float points = 0;
+    BYTE charset = DEFAULT_CHARSET;
+    bool underline = false;
+};
+
+UniqueFont CreateDesignFont(const FontDesign& design);
+
+}  // namespace forms

@@ -1,0 +1,90 @@
+#include "dialog_helpers.h"
+
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+struct ClassSearch {
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<ClassSearch*>(parameter);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (lstrcmpiW(name, search->className) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct ProcessWindows {
+    DWORD processId;
+    int count;
+};
+
+BOOL CALLBACK CountVisible(HWND window, LPARAM parameter) {
+    auto* context = reinterpret_cast<ProcessWindows*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == context->processId && IsWindowVisible(window)) ++context->count;
+    return TRUE;
+}
+
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kLogPixels[] = L"LogPixels";
+
+}  // namespace
+
+HWND FindDescendantOfClass(HWND parent, const wchar_t* className) {
+    ClassSearch search{className, nullptr};
+    EnumChildWindows(parent, &MatchClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForChildWindow(HWND parent, const wchar_t* title, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        if (HWND child = FindWindowExW(parent, nullptr, nullptr, title)) return child;
+        PumpMessagesFor(20ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return nullptr;
+}
+
+SIZE SizeOf(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom - rect.top}; }
+
+int CountVisibleWindowsOf(DWORD processId) {
+    ProcessWindows context{processId, 0};
+    EnumWindows(&CountVisible, reinterpret_cast<LPARAM>(&context));
+    return context.count;
+}
+
+ScopedLogPixels::ScopedLogPixels(DWORD dotsPerInch) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    DWORD type = 0;
+    DWORD size = sizeof previous_;
+    hadValue_ = RegQueryValueExW(key, kLogPixels, nullptr, &type, reinterpret_cast<BYTE*>(&previous_), &size) ==
+                    ERROR_SUCCESS &&
+                type == REG_DWORD;
+    RegSetValueExW(key, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dotsPerInch), sizeof dotsPerInch);
+    RegCloseKey(key);
+}
+
+ScopedLogPixels::~ScopedLogPixels() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    if (hadValue_) {
+        RegSetValueExW(key, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof previous_);
+    } else {
+        RegDeleteValueW(key, kLogPixels);
+    }
+    RegCloseKey(key);
+}
+
+}  // namespace e2e

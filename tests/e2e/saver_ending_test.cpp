@@ -1,0 +1,183 @@
+// How a running saver ends: Escape (after the password on the 9x family),
+// a close request from outside, and never the mouse; and what the system is
+// told about a running screen saver along the way.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+constexpr UINT kGetScreenSaverRunning = 0x72;  // SPI_GETSCREENSAVERRUNNING
+constexpr UINT kSetScreenSaverRunning = 97;    // SPI_SETSCREENSAVERRUNNING
+constexpr UINT kGetScreenSaveActive = 16;      // SPI_GETSCREENSAVEACTIVE
+constexpr UINT kSetScreenSaveActive = 17;      // SPI_SETSCREENSAVEACTIVE
+constexpr auto kEndsAfterEscape = 3s;          // a second, with room for a loaded machine
+
+// Screen saving switched off and no saver running, so that the saver's own
+// settings show afterwards.
+void ResetScreenSaverState() {
+    SystemParametersInfoW(kSetScreenSaveActive, FALSE, nullptr, 0);
+    SystemParametersInfoW(kSetScreenSaverRunning, FALSE, nullptr, 0);
+}
+
+void ExpectScreenSaverStateRestored() {
+    EXPECT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 0u) << "the system still thinks a saver runs";
+    EXPECT_EQ(ReadSystemParameterFreshly(kGetScreenSaveActive), 1u) << "screen saving was not switched back on";
+}
+
+TEST(SaverEnding, EscapeEndsTheSaverAndTellsTheSystemItStopped) {
+    ResetScreenSaverState();
+    ASSERT_EQ(ReadSystemParameterFreshly(kGetScreenSaveActive), 0u);
+    ForgetEscapePresses();
+    ProgramCopy program;
+    SaverProcess process(program, "/s");
+    ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
+    EXPECT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 1u);
+    ASSERT_TRUE(process.IsRunning());
+
+    PressEscape();
+    const auto code = process.WaitForExit(kEndsAfterEscape);
+    ASSERT_TRUE(code.has_value()) << "still running after Escape";
+    EXPECT_EQ(*code, 0u);
+    ExpectScreenSaverStateRestored();
+}
+
+TEST(SaverEnding, WithoutAnArgumentTheSystemIsNeverToldASaverRuns) {
+    ResetScreenSaverState();
+    ForgetEscapePresses();
+    ProgramCopy program;
+    SaverProcess process(program, "");
+    ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
+    EXPECT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 0u);
+
+    PressEscape();
+    ASSERT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "still running after Escape";
+    ExpectScreenSaverStateRestored();
+}
+
+// Moves the cursor to a screen point and presses the left button there in
+// one input, before the saver's next cursor step can move it away.
+void ClickAt(POINT point) {
+    const DWORD x = static_cast<DWORD>(MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1);
+    const DWORD y = static_cast<DWORD>(MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN, x, y, 0, 0);
+    std::this_thread::sleep_for(20ms);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP, x, y, 0, 0);
+}
+
+bool BelongsTo(HWND window, DWORD processId) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner == processId;
+}
+
+TEST(SaverEnding, MouseMovesAndClicksNeitherEndItNorActivateIt) {
+    ForgetEscapePresses();
+    ProgramCopy program;
+    SaverProcess process(program, "/s");
+    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
+    ASSERT_NE(saver, nullptr);
+    TitledWindow other(L"Another program");
+    SetForegroundWindow(other.Get());
+    PumpMessagesFor(100ms);
+
+    for (int i = 0; i < 20; ++i) {
+        SetCursorPos(100 + 30 * i, 600 - 20 * i);
+        mouse_event(MOUSEEVENTF_MOVE, 25, -15, 0, 0);
+        PumpMessagesFor(25ms);
+    }
+    // On the lens, on the rim and on the handle.
+    int clicksOnTheGlass = 0;
+    for (const POINT offset : {POINT{118, 80}, POINT{60, 40}, POINT{117, 175}}) {
+        const RECT glass = WindowRectOf(saver);
+        const POINT at{glass.left + offset.x, glass.top + offset.y};
+        clicksOnTheGlass += BelongsTo(WindowFromPoint(at), process.Id());
+        ClickAt(at);
+        PumpMessagesFor(200ms);
+    }
+    EXPECT_EQ(clicksOnTheGlass, 3) << "some clicks missed the glass";
+    PumpMessagesFor(500ms);
+    EXPECT_TRUE(process.IsRunning());
+    EXPECT_NE(GetForegroundWindow(), saver);
+
+    PressEscape();
+    EXPECT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "Escape no longer ends it after the clicks";
+}
+
+// Every line of the password double's log: "<owner window> <1 if a window>".
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(SaverEnding, OnThe9xFamilyEscapeEndsItOnlyOnceThePasswordIsAccepted) {
+    ResetScreenSaverState();
+    ProgramCopy program;
+    program.AddDouble(ZOOMORB_PASSWORD_CPL, L"password.cpl");
+    program.WriteFile(L"password_answer.txt", "reject");
+    WineAppDefaults wine({/*windows98=*/true, /*nativeMpr=*/false});
+    ForgetEscapePresses();
+    SaverProcess process(program, "/s");
+    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
+    ASSERT_NE(saver, nullptr);
+
+    PressEscape();
+    const auto deadline = std::chrono::steady_clock::now() + kEndsAfterEscape;
+    while (!program.ReadFile(L"password_calls.txt") && std::chrono::steady_clock::now() < deadline)
+        PumpMessagesFor(50ms);
+    PumpMessagesFor(1s);
+    ASSERT_TRUE(process.IsRunning()) << "a rejected password ended the saver";
+    const auto calls = LinesOf(program.ReadFile(L"password_calls.txt").value_or(""));
+    ASSERT_FALSE(calls.empty()) << "the password was never asked for";
+    const std::string ownedBySaver = std::to_string(reinterpret_cast<uintptr_t>(saver)) + " 1";
+    for (const std::string& call : calls) EXPECT_EQ(call, ownedBySaver);
+    // It goes on as before: the glass still moves.
+    const RECT before = WindowRectOf(saver);
+    PumpMessagesFor(500ms);
+    const RECT after = WindowRectOf(saver);
+    EXPECT_FALSE(EqualRect(&before, &after));
+
+    program.WriteFile(L"password_answer.txt", "accept");
+    PressEscape();
+    ASSERT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "an accepted password did not end it";
+    ExpectScreenSaverStateRestored();
+}
+
+TEST(SaverEnding, OnThe9xFamilyWithoutAPasswordLibraryEscapeStillEndsIt) {
+    ResetScreenSaverState();
+    ProgramCopy program;
+    WineAppDefaults wine({/*windows98=*/true, /*nativeMpr=*/false});
+    ForgetEscapePresses();
+    SaverProcess process(program, "/s");
+    ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
+
+    PressEscape();
+    ASSERT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "the user is trapped in the saver";
+    ExpectScreenSaverStateRestored();
+}
+
+TEST(SaverEnding, ACloseRequestFromOutsideEndsItAndTellsTheSystemItStopped) {
+    ResetScreenSaverState();
+    ForgetEscapePresses();
+    ProgramCopy program;
+    SaverProcess process(program, "/s");
+    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
+    ASSERT_NE(saver, nullptr);
+    ASSERT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 1u);
+
+    PostMessageW(saver, WM_CLOSE, 0, 0);
+    const auto code = process.WaitForExit(kEndsAfterEscape);
+    ASSERT_TRUE(code.has_value()) << "still running after WM_CLOSE";
+    EXPECT_EQ(*code, 0u);
+    ExpectScreenSaverStateRestored();
+}
+
+}  // namespace
+}  // namespace e2e

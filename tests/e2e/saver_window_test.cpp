@@ -1,0 +1,294 @@
+// The saver window as the desktop sees it: where it appears, its shape, the
+// lens inside it, and what the lens shows of the desktop around the cursor.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "desktop_pattern.h"
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+constexpr int kGlassWidth = 203;
+constexpr int kGlassHeight = 197;
+constexpr int kLensLeft = 40;
+constexpr int kLensTop = 5;
+constexpr int kLensWidth = 156;
+constexpr int kLensHeight = 151;
+
+float TwipsPerPixel() {
+    HDC screen = GetDC(nullptr);
+    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return 1440.0f / static_cast<float>(dotsPerInch);
+}
+
+// Where the window's top-left corner is put on loading: centred for its
+// design size of 4380 x 3120 twips, before the shaping shrinks it.
+POINT CentredStart() {
+    const float twips = TwipsPerPixel();
+    const long screenWidth = std::lround(GetSystemMetrics(SM_CXSCREEN) * twips);
+    const long screenHeight = std::lround(GetSystemMetrics(SM_CYSCREEN) * twips);
+    return POINT{static_cast<LONG>(std::nearbyint(static_cast<float>((screenWidth - 4380) / 2) / twips)),
+                 static_cast<LONG>(std::nearbyint(static_cast<float>((screenHeight - 3120) / 2) / twips))};
+}
+
+// True when `dx`, `dy` are `ticks` equal window steps of 3 to 10 pixels each way.
+bool IsWholeSteps(long dx, long dy, int ticks) {
+    if (ticks == 0) return dx == 0 && dy == 0;
+    if (dx % ticks != 0 || dy % ticks != 0) return false;
+    const long stepX = std::labs(dx / ticks);
+    const long stepY = std::labs(dy / ticks);
+    return stepX >= 3 && stepX <= 10 && stepY >= 3 && stepY <= 10;
+}
+
+// Non-red pixels of the glass bitmap, row by row from the top.
+std::vector<std::vector<bool>> GlassPixels() {
+    std::vector<std::vector<bool>> glass;
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, Widen(ZOOMORB_LENS_BMP).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!bitmap) return glass;
+    BITMAP shape{};
+    GetObjectW(bitmap, sizeof shape, &shape);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = shape.bmWidth;
+    info.bmiHeader.biHeight = -shape.bmHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint32_t> pixels(static_cast<size_t>(shape.bmWidth) * shape.bmHeight);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, shape.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    for (int y = 0; y < shape.bmHeight; ++y) {
+        glass.emplace_back();
+        for (int x = 0; x < shape.bmWidth; ++x)
+            glass.back().push_back((pixels[static_cast<size_t>(y) * shape.bmWidth + x] & 0xFFFFFF) != 0xFF0000);
+    }
+    return glass;
+}
+
+int PixelsInOneOnly(HRGN one, HRGN other, const RECT& area) {
+    int differing = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            differing += (PtInRegion(one, x, y) != FALSE) != (PtInRegion(other, x, y) != FALSE);
+    return differing;
+}
+
+TEST(SaverWindow, AppearsTopmostAtTheCentreCutToTheGlassWithoutTakingTheFocus) {
+    ForgetEscapePresses();
+    ProgramCopy program;
+    SaverProcess process(program, "/s");
+    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
+    ASSERT_NE(saver, nullptr);
+    const RECT first = WindowRectOf(saver);
+
+    // Read as soon as it shows; the window may have taken its first steps.
+    const POINT start = CentredStart();
+    const long dx = first.left - start.x;
+    const long dy = first.top - start.y;
+    EXPECT_TRUE(IsWholeSteps(dx, dy, 0) || IsWholeSteps(dx, dy, 1) || IsWholeSteps(dx, dy, 2) ||
+                IsWholeSteps(dx, dy, 3))
+        << "first seen at " << first.left << "," << first.top << ", starts at " << start.x << "," << start.y;
+    EXPECT_EQ(first.right - first.left, kGlassWidth);
+    EXPECT_EQ(first.bottom - first.top, kGlassHeight);
+    EXPECT_TRUE(GetWindowLongW(saver, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    HWND lens = FirstChildOf(saver);
+    ASSERT_NE(lens, nullptr);
+    RECT glassRect{}, lensRect{};
+    for (int attempt = 0; attempt < 20; ++attempt) {  // the two reads must fall between two steps
+        glassRect = WindowRectOf(saver);
+        lensRect = WindowRectOf(lens);
+        const RECT glassAgain = WindowRectOf(saver);
+        if (EqualRect(&glassRect, &glassAgain)) break;
+    }
+    EXPECT_EQ(lensRect.left - glassRect.left, kLensLeft);
+    EXPECT_EQ(lensRect.top - glassRect.top, kLensTop);
+    EXPECT_EQ(lensRect.right - lensRect.left, kLensWidth);
+    EXPECT_EQ(lensRect.bottom - lensRect.top, kLensHeight);
+
+    HRGN lensShape = CreateRectRgn(0, 0, 0, 0);
+    HRGN ellipse = CreateEllipticRgn(0, 0, 157, 153);
+    ASSERT_NE(GetWindowRgn(lens, lensShape), ERROR);
+    // Compared pixel by pixel: the system may store the same region in other rectangles.
+    EXPECT_EQ(PixelsInOneOnly(lensShape, ellipse, RECT{-4, -4, 164, 160}), 0);
+    DeleteObject(ellipse);
+    DeleteObject(lensShape);
+
+    // Exactly the glass remains: every pixel that is not the bitmap's pure red.
+    const auto glass = GlassPixels();
+    ASSERT_EQ(glass.size(), static_cast<size_t>(kGlassHeight));
+    ASSERT_EQ(glass[0].size(), static_cast<size_t>(kGlassWidth));
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(saver, shape), ERROR);
+    int mismatches = 0, kept = 0;
+    std::ostringstream firstMismatches;
+    for (int y = 0; y < kGlassHeight; ++y) {
+        for (int x = 0; x < kGlassWidth; ++x) {
+            const bool inShape = PtInRegion(shape, x, y) != FALSE;
+            kept += inShape;
+            if (inShape != glass[y][x] && ++mismatches <= 5) firstMismatches << " (" << x << "," << y << ")";
+        }
+    }
+    DeleteObject(shape);
+    EXPECT_EQ(mismatches, 0) << "pixels where the shape and the glass differ:" << firstMismatches.str();
+    EXPECT_GT(kept, kGlassWidth * kGlassHeight / 3);
+    EXPECT_LT(kept, kGlassWidth * kGlassHeight);
+
+    // Still not the foreground window a while later.
+    for (int check = 0; check < 5; ++check) {
+        EXPECT_NE(GetForegroundWindow(), saver);
+        PumpMessagesFor(100ms);
+    }
+    EXPECT_TRUE(process.IsRunning());
+}
+
+bool Intersect(const RECT& a, const RECT& b) {
+    RECT both;
+    return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+struct LensReading {
+    bool judged = false;
+    double consistentShare = 0;
+    long spanX = 0;  // how many desktop columns and rows the lens shows
+    long spanY = 0;
+    long sourceX = 0;
+    long sourceY = 0;
+    bool matchesCursor = false;
+};
+
+// Reads one screen copy of the lens. The pattern under the saver tells which
+// desktop pixel each lens pixel shows; they must form the `sourceWidth` x
+// `sourceHeight` area, stretched over the lens, that lies around a position
+// the cursor had just before. Readings whose possible source areas touch
+// the glass itself, or leave the screen, are not judged: there the lens
+// shows the saver or whatever lies outside the desktop.
+LensReading ReadLens(HWND saver, HWND lens, const CursorTrail& trail, int sourceWidth, int sourceHeight) {
+    LensReading reading;
+    const auto before = std::chrono::steady_clock::now();
+    const RECT glassBefore = WindowRectOf(saver);
+    const RECT lensRect = WindowRectOf(lens);
+    const ScreenImage image(lensRect);
+    const RECT glassAfter = WindowRectOf(saver);
+    if (!EqualRect(&glassBefore, &glassAfter)) return reading;
+
+    // The view was drawn from where the cursor was a little earlier.
+    const auto candidates = trail.SamplesBetween(before - 400ms, std::chrono::steady_clock::now());
+    if (candidates.empty()) return reading;
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT glass = glassBefore;
+    InflateRect(&glass, 2, 2);
+    for (const auto& sample : candidates) {
+        const RECT source{sample.position.x - sourceWidth, sample.position.y - sourceHeight,
+                          sample.position.x + sourceWidth, sample.position.y + sourceHeight};
+        if (Intersect(source, glass) || source.left < 0 || source.top < 0 || source.right > screen.right ||
+            source.bottom > screen.bottom)
+            return reading;
+    }
+    reading.judged = true;
+
+    // Offsets of each shown pixel from where a plain stretch of the area
+    // starting at (0, 0) would put it: all the same, up to a pixel.
+    HRGN inside = CreateEllipticRgn(1, 1, kLensWidth, kLensHeight + 1);
+    std::vector<double> offsetsX, offsetsY;
+    std::vector<POINT> shown;
+    for (int v = 0; v < image.Height(); ++v) {
+        for (int u = 0; u < image.Width(); ++u) {
+            if (!PtInRegion(inside, u, v)) continue;
+            const POINT desktop = DecodePatternColour(image.Red(u, v), image.Green(u, v), image.Blue(u, v));
+            shown.push_back(desktop);
+            offsetsX.push_back(desktop.x - (u + 0.5) * sourceWidth / kLensWidth + 0.5);
+            offsetsY.push_back(desktop.y - (v + 0.5) * sourceHeight / kLensHeight + 0.5);
+        }
+    }
+    DeleteObject(inside);
+    if (offsetsX.empty()) return reading;
+    auto median = [](std::vector<double> values) {
+        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+        return values[values.size() / 2];
+    };
+    const double medianX = median(offsetsX);
+    const double medianY = median(offsetsY);
+    size_t consistent = 0;
+    RECT area{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    for (size_t i = 0; i < offsetsX.size(); ++i) {
+        if (std::fabs(offsetsX[i] - medianX) > 1.0 || std::fabs(offsetsY[i] - medianY) > 1.0) continue;
+        ++consistent;
+        area.left = std::min(area.left, shown[i].x);
+        area.top = std::min(area.top, shown[i].y);
+        area.right = std::max(area.right, shown[i].x + 1);
+        area.bottom = std::max(area.bottom, shown[i].y + 1);
+    }
+    reading.spanX = area.right - area.left;
+    reading.spanY = area.bottom - area.top;
+    reading.consistentShare = static_cast<double>(consistent) / static_cast<double>(offsetsX.size());
+    reading.sourceX = std::lround(medianX);
+    reading.sourceY = std::lround(medianY);
+    for (const auto& sample : candidates) {
+        const long expectedX = std::lround(std::nearbyint(sample.position.x - sourceWidth / 2.0));
+        const long expectedY = std::lround(std::nearbyint(sample.position.y - sourceHeight / 2.0));
+        if (std::labs(expectedX - reading.sourceX) <= 1 && std::labs(expectedY - reading.sourceY) <= 1)
+            reading.matchesCursor = true;
+    }
+    return reading;
+}
+
+void ExpectTheLensMagnifiesAroundTheCursor(const ProgramCopy& program, int sourceWidth, int sourceHeight) {
+    DesktopPattern pattern;
+    ForgetEscapePresses();
+    SaverProcess process(program, "/s");
+    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
+    ASSERT_NE(saver, nullptr);
+    HWND lens = FirstChildOf(saver);
+    ASSERT_NE(lens, nullptr);
+    CursorTrail trail;
+    std::this_thread::sleep_for(500ms);
+
+    std::vector<LensReading> judged;
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (judged.size() < 12 && std::chrono::steady_clock::now() < deadline && process.IsRunning()) {
+        const LensReading reading = ReadLens(saver, lens, trail, sourceWidth, sourceHeight);
+        if (reading.judged) judged.push_back(reading);
+        std::this_thread::sleep_for(60ms);
+    }
+    ASSERT_GE(judged.size(), 5u) << "the glass kept covering the spot the lens shows";
+    size_t good = 0;
+    std::ostringstream details;
+    for (const LensReading& reading : judged) {
+        const bool ok = reading.consistentShare >= 0.95 && reading.matchesCursor &&
+                        reading.spanX == sourceWidth && reading.spanY == sourceHeight;
+        good += ok;
+        details << "\n  source " << reading.spanX << " x " << reading.spanY << " at " << reading.sourceX << ","
+                << reading.sourceY << ", " << reading.consistentShare * 100 << "% of the lens in place"
+                << (reading.matchesCursor ? "" : ", not around a cursor position");
+    }
+    // Wine under load may show an older frame now and then.
+    EXPECT_GE(good * 5, judged.size() * 4) << details.str();
+    EXPECT_TRUE(process.IsRunning());
+}
+
+TEST(SaverWindow, TheLensShowsTheDesktopAroundTheCursorTwiceAsLarge) {
+    ProgramCopy program;
+    ExpectTheLensMagnifiesAroundTheCursor(program, 78, 76);
+}
+
+TEST(SaverWindow, TheLensMagnifiesAsTheSettingsFileSays) {
+    ProgramCopy program;
+    program.WriteFile(L"Zoomorb.ini", "[Section]\r\n\x94\x7B\x97\xA6=300\r\n");
+    ExpectTheLensMagnifiesAroundTheCursor(program, 52, 50);
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,163 @@
+// The settings dialog seen from outside: where it opens, what its scroll bar
+// shows and does, what OK and closing leave in the settings file, and its
+// size at a higher DPI.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "dialog_helpers.h"
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kDialogTitle[] = L"Zoomorb Saver";
+// "倍率" in code page 932.
+const std::string kKey = "\x94\x7B\x97\xA6";
+
+std::string SettingsWith(const std::string& value) { return "[Section]\r\n" + kKey + "=" + value + "\r\n"; }
+
+struct OpenDialog {
+    HWND window = nullptr;
+    HWND scrollBar = nullptr;
+    HWND okButton = nullptr;
+};
+
+OpenDialog FindDialog(const SaverProcess& process) {
+    OpenDialog dialog;
+    dialog.window = process.WaitForWindow(kDialogTitle);
+    if (!dialog.window) return dialog;
+    dialog.scrollBar = FindDescendantOfClass(dialog.window, L"ScrollBar");
+    dialog.okButton = FindDescendantOfClass(dialog.window, L"Button");
+    return dialog;
+}
+
+int ScrollPosition(HWND scrollBar) { return static_cast<int>(SendMessageW(scrollBar, SBM_GETPOS, 0, 0)); }
+
+void StepRight(HWND scrollBar) {
+    SendMessageW(GetParent(scrollBar), WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(scrollBar));
+}
+
+void ClickAt(POINT at) {
+    SetCursorPos(at.x, at.y);
+    PumpMessagesFor(50ms);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    PumpMessagesFor(50ms);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    PumpMessagesFor(200ms);
+}
+
+void ExpectCentred(HWND window, SIZE expected) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const SIZE size = SizeOf(outer);
+    EXPECT_EQ(size.cx, expected.cx);
+    EXPECT_EQ(size.cy, expected.cy);
+    EXPECT_NEAR(outer.left, (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2, 1);
+    EXPECT_NEAR(outer.top, (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, 1);
+}
+
+TEST(SettingsDialog, EverySpellingOpensOneCentredDialog) {
+    ProgramCopy program;
+    for (const char* arguments : {"/c", "/C", "/c:5678"}) {
+        SCOPED_TRACE(arguments);
+        SaverProcess process(program, arguments);
+        const OpenDialog dialog = FindDialog(process);
+        ASSERT_NE(dialog.window, nullptr);
+        ExpectCentred(dialog.window, SIZE{386, 235});
+        EXPECT_EQ(CountVisibleWindowsOf(process.Id()), 1);
+        PostMessageW(dialog.window, WM_CLOSE, 0, 0);
+        const auto code = process.WaitForExit(kEndsAtOnce);
+        ASSERT_TRUE(code.has_value()) << "still running after the close";
+        EXPECT_EQ(*code, 0u);
+    }
+}
+
+TEST(SettingsDialog, TheScrollBarStandsAtTheStoredValueAndArrowsStepByTen) {
+    ProgramCopy program;
+    program.WriteFile(L"Zoomorb.ini", SettingsWith("150"));
+    SaverProcess process(program, "/c");
+    const OpenDialog dialog = FindDialog(process);
+    ASSERT_NE(dialog.scrollBar, nullptr);
+    EXPECT_EQ(ScrollPosition(dialog.scrollBar), 150);
+    StepRight(dialog.scrollBar);
+    EXPECT_EQ(ScrollPosition(dialog.scrollBar), 160);
+
+    // A real click on the right arrow, through the bar itself.
+    RECT bar{};
+    GetWindowRect(dialog.scrollBar, &bar);
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    ClickAt(POINT{bar.right - arrow / 2 - 1, (bar.top + bar.bottom) / 2});
+    EXPECT_EQ(ScrollPosition(dialog.scrollBar), 170);
+}
+
+TEST(SettingsDialog, OkWritesTheValueAndEnds) {
+    ProgramCopy program;
+    program.WriteFile(L"Zoomorb.ini", "[Other]\r\nkeep=1\r\n" + SettingsWith("150"));
+    SaverProcess process(program, "/c");
+    const OpenDialog dialog = FindDialog(process);
+    ASSERT_NE(dialog.okButton, nullptr);
+    StepRight(dialog.scrollBar);
+    PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
+    const auto code = process.WaitForExit(kEndsAtOnce);
+    ASSERT_TRUE(code.has_value()) << "still running after OK";
+    EXPECT_EQ(*code, 0u);
+    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"),
+              "[Other]\r\nkeep=1\r\n" + SettingsWith("160"));
+}
+
+TEST(SettingsDialog, OkWithoutAFileWritesTheDefault) {
+    ProgramCopy program;
+    SaverProcess process(program, "/c");
+    const OpenDialog dialog = FindDialog(process);
+    ASSERT_NE(dialog.okButton, nullptr);
+    EXPECT_EQ(ScrollPosition(dialog.scrollBar), 200);
+    PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
+    ASSERT_TRUE(process.WaitForExit(kEndsAtOnce).has_value());
+    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), SettingsWith("200"));
+}
+
+TEST(SettingsDialog, ClosingWithoutOkLeavesTheFileAsItWas) {
+    ProgramCopy program;
+    const std::string original = "; ours\r\n[Section]\r\n" + kKey + "=150\r\nother = x\r\n";
+    program.WriteFile(L"Zoomorb.ini", original);
+    SaverProcess process(program, "/c");
+    const OpenDialog dialog = FindDialog(process);
+    ASSERT_NE(dialog.window, nullptr);
+    StepRight(dialog.scrollBar);
+    PostMessageW(dialog.window, WM_CLOSE, 0, 0);
+    const auto code = process.WaitForExit(kEndsAtOnce);
+    ASSERT_TRUE(code.has_value()) << "still running after the close";
+    EXPECT_EQ(*code, 0u);
+    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), original);
+}
+
+TEST(SettingsDialog, ASecondStartWhileItIsOpenEndsAtOnce) {
+    ProgramCopy program;
+    SaverProcess first(program, "/c");
+    ASSERT_NE(first.WaitForWindow(kDialogTitle), nullptr);
+    SaverProcess second(program, "/c");
+    const auto code = second.WatchUntilExit(kEndsAtOnce);
+    ASSERT_TRUE(code.has_value()) << "the second dialog stayed";
+    EXPECT_TRUE(second.SeenWindowTitles().empty());
+    EXPECT_TRUE(first.IsRunning());
+}
+
+TEST(SettingsDialog, ScalesWithTheDpi) {
+    ProgramCopy program;
+    ScopedLogPixels dpi(144);
+    SaverProcess process(program, "/c");
+    const OpenDialog dialog = FindDialog(process);
+    ASSERT_NE(dialog.window, nullptr);
+    // The picture box grows to 567 x 312 pixels; the frame allowances of
+    // 8 x 27 pixels stay as they are.
+    ExpectCentred(dialog.window, SIZE{575, 339});
+    RECT bar{};
+    GetWindowRect(dialog.scrollBar, &bar);
+    EXPECT_EQ(SizeOf(bar).cx, 170);
+    EXPECT_EQ(SizeOf(bar).cy, 26);
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,210 @@
+// The settings dialog in-process: what Form_Load shows for a stored value,
+// the scroll bar's steps and Change events, what OK writes, the gradient in
+// the picture box's persistent image, and the dialog's place and size.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/zoomorb_b.h"
+#include "forms/program.h"
+#include "forms/screen.h"
+#include "settings_dialog/zoomorb_p.h"
+
+namespace zoomorb::settings_dialog {
+namespace {
+
+struct ProgramEnded {};
+
+std::string ReadBytes(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+    file << bytes;
+}
+
+// "倍率" in code page 932.
+const std::string kKey = "\x94\x7B\x97\xA6";
+
+class SettingsDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        forms::SetEndProgramHook([] { throw ProgramEnded{}; });
+        path_ = Zoomorb_B::SettingsFilePath();
+        DeleteFileW(path_.c_str());
+        Zoomorb_B::Magnification = 200;
+    }
+    void TearDown() override {
+        forms::SetEndProgramHook({});
+        DeleteFileW(path_.c_str());
+        // Unloading the last form asks the message loop to quit; no loop runs here.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    void Scroll(Zoomorb_P& dialog, WORD code, WORD position = 0) {
+        SendMessageW(dialog.Pic_C.Hwnd(), WM_HSCROLL, MAKEWPARAM(code, position),
+                     reinterpret_cast<LPARAM>(dialog.Bairitu.Hwnd()));
+    }
+
+    std::wstring path_;
+};
+
+TEST_F(SettingsDialogTest, LoadShowsTheStoredMagnificationOrTheDefault) {
+    const struct {
+        int32_t stored;
+        int16_t shown;
+        const wchar_t* label;
+    } cases[] = {{150, 150, L"150％"}, {500, 500, L"500％"}, {750, 200, L"200％"},
+                 {5, 200, L"200％"},   {100000, 200, L"200％"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Zoomorb_B::Magnification = c.stored;
+        Zoomorb_P dialog;
+        dialog.Load();
+        EXPECT_EQ(dialog.Bairitu.Value(), c.shown);
+        EXPECT_EQ(GetScrollPos(dialog.Bairitu.Hwnd(), SB_CTL), c.shown);
+        EXPECT_EQ(dialog.lbl_Bairitu.Caption(), c.label);
+    }
+}
+
+TEST_F(SettingsDialogTest, TheLabelFollowsEveryStepButNotADraggedThumb) {
+    Zoomorb_P dialog;
+    dialog.Load();
+    Scroll(dialog, SB_LINERIGHT);
+    EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"210％");
+    Scroll(dialog, SB_PAGELEFT);
+    EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"160％");
+    Scroll(dialog, SB_THUMBTRACK, 300);
+    EXPECT_EQ(dialog.Bairitu.Value(), 160);
+    EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"160％");
+    Scroll(dialog, SB_THUMBPOSITION, 300);
+    Scroll(dialog, SB_ENDSCROLL);
+    EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"300％");
+    EXPECT_EQ(GetScrollPos(dialog.Bairitu.Hwnd(), SB_CTL), 300);
+    // Steps stop at the ends; the magnification never reaches 0.
+    Scroll(dialog, SB_LEFT);
+    Scroll(dialog, SB_LINELEFT);
+    EXPECT_EQ(dialog.Bairitu.Value(), 10);
+    Scroll(dialog, SB_RIGHT);
+    Scroll(dialog, SB_PAGERIGHT);
+    EXPECT_EQ(dialog.Bairitu.Value(), 500);
+    EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"500％");
+}
+
+TEST_F(SettingsDialogTest, OkWritesTheValueUnderTheCodePage932KeyAndEnds) {
+    WriteBytes(path_, "[Other]\r\nkeep=1\r\n[Section]\r\nmine=yes\r\n" + kKey + "=150\r\n");
+    Zoomorb_P dialog;
+    dialog.Load();
+    dialog.Bairitu.SetValue(50);
+    EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"50％");
+    EXPECT_THROW(dialog.Cmd_End.Press(), ProgramEnded);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(Zoomorb_B::IniKey, L"倍率");
+    EXPECT_EQ(Zoomorb_B::IniValue, L" 50");
+    EXPECT_EQ(Zoomorb_B::ReadIniString(L"Section", L"倍率", path_), L"50");
+    const std::string bytes = ReadBytes(path_);
+    EXPECT_NE(bytes.find(kKey + "=50\r\n"), std::string::npos) << bytes;
+    EXPECT_EQ(bytes.find("=150"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("[Other]\r\nkeep=1\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("mine=yes\r\n"), std::string::npos) << bytes;
+}
+
+TEST_F(SettingsDialogTest, ClosingTheWindowSavesNothing) {
+    Zoomorb_P dialog;
+    dialog.Show();
+    dialog.Bairitu.SetValue(50);
+    SendMessageW(dialog.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(GetFileAttributesW(path_.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(SettingsDialogTest, TheGradientFillsThePictureBoxRowByRow) {
+    Zoomorb_P dialog;
+    dialog.Show();
+    ASSERT_EQ(dialog.Pic_C.ScaleHeight(), 208);
+    const struct {
+        int row;
+        COLORREF colour;
+    } rows[] = {{0, RGB(0, 0, 30)},        {1, RGB(3, 3, 33)},       {50, RGB(151, 151, 181)},
+                {103, RGB(220, 220, 250)}, {104, RGB(220, 220, 250)}, {105, RGB(220, 220, 250)},
+                {150, RGB(169, 169, 199)}, {207, RGB(3, 3, 33)}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.row);
+        EXPECT_EQ(GetPixel(dialog.Pic_C.hDC(), 0, r.row), r.colour);
+        EXPECT_EQ(GetPixel(dialog.Pic_C.hDC(), 377, r.row), r.colour);
+    }
+}
+
+TEST_F(SettingsDialogTest, TheDialogIsCentredAtItsLoadedSize) {
+    Zoomorb_P dialog;
+    dialog.Load();
+    RECT outer{};
+    GetWindowRect(dialog.Hwnd(), &outer);
+    EXPECT_EQ(outer.right - outer.left, 386);
+    EXPECT_EQ(outer.bottom - outer.top, 235);
+    EXPECT_NEAR(outer.left, (forms::ScreenWidthPixels() - 386) / 2, 1);
+    EXPECT_NEAR(outer.top, (forms::ScreenHeightPixels() - 235) / 2, 1);
+    RECT picture{};
+    GetWindowRect(dialog.Picture1.Hwnd(), &picture);
+    EXPECT_EQ(picture.right - picture.left, 124);
+    EXPECT_EQ(picture.bottom - picture.top, 132);
+}
+
+TEST_F(SettingsDialogTest, TheAnimationsStartAndEndWhereTheMouseWasAtLoad) {
+    SetCursorPos(500, 300);
+    Zoomorb_P dialog;
+    dialog.Load();
+    EXPECT_EQ(Zoomorb_B::AnimOriginX, 500);
+    EXPECT_EQ(Zoomorb_B::AnimOriginY, 300);
+}
+
+// The pointer a control shows, as the system asks for it when the mouse is
+// over the control.
+HCURSOR PointerOver(HWND control) {
+    RECT area{};
+    GetWindowRect(control, &area);
+    SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+}
+
+TEST_F(SettingsDialogTest, TheButtonAndTheScrollBarShowTheHand) {
+    Zoomorb_P dialog;
+    dialog.Show();
+    const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    EXPECT_EQ(PointerOver(dialog.Cmd_End.Hwnd()), hand);
+    EXPECT_EQ(PointerOver(dialog.Bairitu.Hwnd()), hand);
+    EXPECT_NE(PointerOver(dialog.Picture1.Hwnd()), hand);
+}
+
+TEST_F(SettingsDialogTest, TabReachesOkThenTheScrollBar) {
+    Zoomorb_P dialog;
+    dialog.Load();
+    HWND first = GetNextDlgTabItem(dialog.Hwnd(), nullptr, FALSE);
+    EXPECT_EQ(first, dialog.Cmd_End.Hwnd());
+    EXPECT_EQ(GetNextDlgTabItem(dialog.Hwnd(), first, FALSE), dialog.Bairitu.Hwnd());
+}
+
+TEST_F(SettingsDialogTest, LabelsSizeThemselvesToTheirText) {
+    Zoomorb_P dialog;
+    const RECT percent = dialog.lbl_Bairitu.PixelRect();
+    dialog.lbl_Bairitu.SetCaption(L"100000％");
+    const RECT wider = dialog.lbl_Bairitu.PixelRect();
+    EXPECT_GT(wider.right, percent.right);
+    EXPECT_EQ(wider.left, percent.left);
+    EXPECT_EQ(wider.bottom - wider.top, percent.bottom - percent.top);
+}
+
+}  // namespace
+}  // namespace zoomorb::settings_dialog
