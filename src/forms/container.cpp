@@ -1,5 +1,7 @@
 #include "container.h"
 
+#include <utility>
+
 #include "forms/core/numbers.h"
 #include "forms/screen.h"
 
@@ -46,50 +48,67 @@ WindowlessControl* Container::WindowlessAt(POINT clientPoint) const {
     return nullptr;
 }
 
-bool Container::RouteCommand(HWND child, WORD code) {
+Control* Container::ControlOf(HWND child) const {
+    if (!child) return nullptr;
     for (Control* control : controls_)
-        if (control->Hwnd() == child) return control->OnCommand(code);
-    return false;
+        if (control->Hwnd() == child) return control;
+    return nullptr;
 }
 
-bool Container::RouteScroll(HWND child, WORD code, WORD position) {
-    for (Control* control : controls_)
-        if (control->Hwnd() == child) return control->OnScroll(code, position);
-    return false;
-}
-
-bool Container::RouteDrawItem(const DRAWITEMSTRUCT& item) {
-    for (Control* control : controls_)
-        if (control->Hwnd() == item.hwndItem) return control->OnDrawItem(item);
-    return false;
-}
-
-bool Container::SetPointerFor(HWND windowUnderMouse, POINT clientPoint) {
+bool Container::SetPointerFor(HWND windowUnderMouse) {
+    HCURSOR pointer = nullptr;
     if (ScreenMousePointer() != MousePointer::Default) {
-        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-        return true;
+        pointer = LoadCursorW(nullptr, IDC_WAIT);
+    } else if (Control* control = ControlOf(windowUnderMouse)) {
+        pointer = control->Pointer();
+    } else if (windowUnderMouse == Hwnd()) {
+        POINT at;
+        GetCursorPos(&at);
+        ScreenToClient(Hwnd(), &at);
+        const WindowlessControl* control = WindowlessAt(at);
+        pointer = control && control->Pointer() ? control->Pointer() : OwnPointer();
     }
-    for (Control* control : controls_) {
-        if (control->Hwnd() == windowUnderMouse && control->Pointer()) {
-            SetCursor(control->Pointer());
-            return true;
-        }
-    }
-    if (windowUnderMouse == Hwnd()) {
-        if (WindowlessControl* control = WindowlessAt(clientPoint); control && control->Pointer()) {
-            SetCursor(control->Pointer());
-            return true;
-        }
-    }
-    return false;
+    if (!pointer) return false;
+    SetCursor(pointer);
+    return true;
 }
 
-bool Container::ClickWindowless(POINT clientPoint) {
-    if (WindowlessControl* control = WindowlessAt(clientPoint)) {
-        control->OnClick();
-        return true;
+bool Container::HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    switch (message) {
+        case WM_COMMAND:
+            if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) return control->OnCommand(HIWORD(wParam));
+            return false;
+        case WM_HSCROLL:
+            if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam)))
+                return control->OnScroll(LOWORD(wParam), HIWORD(wParam));
+            return false;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (Control* control = ControlOf(item.hwndItem); control && control->OnDrawItem(item)) {
+                result = TRUE;
+                return true;
+            }
+            return false;
+        }
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) != HTCLIENT || !SetPointerFor(reinterpret_cast<HWND>(wParam))) return false;
+            result = TRUE;
+            return true;
+        case WM_LBUTTONDOWN:
+            pressed_ = WindowlessAt(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            return pressed_ != nullptr;
+        case WM_LBUTTONUP: {
+            WindowlessControl* released =
+                WindowlessAt(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            WindowlessControl* pressed = std::exchange(pressed_, nullptr);
+            if (!released || released != pressed) return false;
+            released->OnClick();
+            return true;
+        }
+        default:
+            return false;
     }
-    return false;
 }
 
 }  // namespace forms

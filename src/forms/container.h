@@ -28,18 +28,22 @@ protected:
     void CreateControls();
     // Paints the windowless controls over what the container drew.
     void PaintWindowless(HDC dc);
-    // The windowless control under a client point, or null.
-    WindowlessControl* WindowlessAt(POINT clientPoint) const;
-    // Routing of notifications and pointer requests to the controls.
-    bool RouteCommand(HWND child, WORD code);
-    bool RouteScroll(HWND child, WORD code, WORD position);
-    bool RouteDrawItem(const DRAWITEMSTRUCT& item);
-    bool SetPointerFor(HWND windowUnderMouse, POINT clientPoint);
-    bool ClickWindowless(POINT clientPoint);
+    // The messages every container handles alike: its child controls'
+    // notifications, the pointer over a control, and clicks on windowless
+    // ones (a press and a release on the same one). True when handled, with
+    // the message's result in `result`.
+    bool HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The pointer over the container itself where no control sets one.
+    virtual HCURSOR OwnPointer() const { return nullptr; }
 
 private:
+    WindowlessControl* WindowlessAt(POINT clientPoint) const;
+    Control* ControlOf(HWND child) const;
+    bool SetPointerFor(HWND windowUnderMouse);
+
     std::vector<Control*> controls_;
     std::vector<WindowlessControl*> windowless_;
+    WindowlessControl* pressed_ = nullptr;
 };
 
 // Twips <-> pixels for control geometry, with the screen's factors.

@@ -4,6 +4,7 @@
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "forms/timer.h"
+#include "forms/window_binding.h"
 
 namespace forms {
 namespace {
@@ -22,7 +23,7 @@ void Form::RegisterFormClass() {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = &Form::WindowProc;
+        windowClass.lpfnWndProc = &BoundWindowProc<Form>;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = kFormClass;
@@ -200,22 +201,10 @@ void Form::Paint() {
     PaintWindowless(paint.Dc());
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        // Bind the window to its object before any other message needs it.
-        auto* creating = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        creating->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!form) return DefWindowProcW(window, message, wParam, lParam);
-    return RunEventHandler([&] { return form->HandleMessage(message, wParam, lParam); });
-}
-
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (OnMessage(message, wParam, lParam, result)) return result;
+    if (HandleControlMessage(message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_ERASEBKGND: {
             RECT client;
@@ -237,28 +226,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
-        case WM_COMMAND:
-            if (lParam && RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
-            break;
-        case WM_HSCROLL:
-            if (lParam && RouteScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) return 0;
-            break;
-        case WM_DRAWITEM:
-            if (RouteDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-            break;
-        case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT) {
-                POINT at;
-                GetCursorPos(&at);
-                ScreenToClient(window_, &at);
-                if (SetPointerFor(reinterpret_cast<HWND>(wParam), at)) return TRUE;
-            }
-            break;
-        case WM_LBUTTONUP: {
-            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            if (ClickWindowless(at)) return 0;
-            break;
-        }
         case WM_CLOSE:
             OnCloseRequest();
             return 0;

@@ -87,7 +87,8 @@ protected:
 
 private:
     static void RegisterFormClass();
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateWindowForForm();
     void Paint();

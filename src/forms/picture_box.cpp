@@ -1,6 +1,6 @@
 #include "picture_box.h"
 
-#include "forms/program.h"
+#include "forms/window_binding.h"
 
 namespace forms {
 namespace {
@@ -26,7 +26,7 @@ void PictureBox::Create() {
     static const bool registered = [] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &PictureBox::WindowProc;
+        windowClass.lpfnWndProc = &BoundWindowProc<PictureBox>;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = kPictureBoxClass;
@@ -128,19 +128,9 @@ void PictureBox::Refresh() const {
     if (window_) InvalidateRect(window_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* creating = static_cast<PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        creating->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!box) return DefWindowProcW(window, message, wParam, lParam);
-    return RunEventHandler([&] { return box->HandleMessage(message, wParam, lParam); });
-}
-
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (HandleControlMessage(message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // the persistent image covers everything
@@ -153,32 +143,6 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             if (image_) ResizeImage(LOWORD(lParam), HIWORD(lParam));
             return 0;
-        case WM_COMMAND:
-            if (lParam && RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
-            break;
-        case WM_HSCROLL:
-            if (lParam && RouteScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) return 0;
-            break;
-        case WM_DRAWITEM:
-            if (RouteDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-            break;
-        case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT) {
-                POINT at;
-                GetCursorPos(&at);
-                ScreenToClient(window_, &at);
-                if (SetPointerFor(reinterpret_cast<HWND>(wParam), at)) return TRUE;
-                if (Pointer()) {
-                    SetCursor(Pointer());
-                    return TRUE;
-                }
-            }
-            break;
-        case WM_LBUTTONUP: {
-            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            if (ClickWindowless(at)) return 0;
-            break;
-        }
         case WM_NCDESTROY: {
             HWND window = window_;
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);

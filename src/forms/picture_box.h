@@ -42,8 +42,12 @@ public:
     // Asks for the image to be shown (after drawing into hDC directly).
     void Refresh() const;
 
+protected:
+    HCURSOR OwnPointer() const override { return Pointer(); }
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ResizeImage(int32_t width, int32_t height);
     void FitToPicture();

@@ -11,6 +11,7 @@
 
 #include "forms/core/runtime_error.h"
 #include "forms/form.h"
+#include "forms/label.h"
 #include "forms/picture_box.h"
 #include "forms/program.h"
 #include "forms/screen.h"
@@ -168,6 +169,25 @@ TEST(FormEngine, ARunTimeErrorInAnEventIsReportedAndEndsTheProgram) {
     }
     EXPECT_EQ(forms::RunEventHandler([] { return 42; }), 42) << "results pass through";
     forms::SetRuntimeErrorHook(nullptr);
+}
+
+TEST(FormEngine, AWindowlessLabelIsClickedByAPressAndReleaseOnIt) {
+    TestForm form;
+    int clicks = 0;
+    forms::Label label(form, forms::LabelDesign{forms::TwipsRect{0, 0, 1500, 300}, L"Click me"}, [&] { ++clicks; });
+    form.Show();
+    const RECT area = label.PixelRect();
+    const LPARAM onLabel = MAKELPARAM(area.left + 2, area.top + 2);
+    const LPARAM elsewhere = MAKELPARAM(area.right + 20, area.bottom + 20);
+    SendMessageW(form.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, onLabel);
+    SendMessageW(form.Hwnd(), WM_LBUTTONUP, 0, onLabel);
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(form.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, onLabel);
+    SendMessageW(form.Hwnd(), WM_LBUTTONUP, 0, elsewhere);
+    SendMessageW(form.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, elsewhere);
+    SendMessageW(form.Hwnd(), WM_LBUTTONUP, 0, onLabel);
+    EXPECT_EQ(clicks, 1) << "a press or a release alone is no click";
+    form.Unload();
 }
 
 TEST(FormEngine, EndingTheProgramGoesThroughOneHook) {

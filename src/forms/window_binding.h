@@ -1,0 +1,27 @@
+#pragma once
+// The one window procedure of the engine's window classes: it binds a window
+// to its object at WM_NCCREATE (the first message that can carry it), then
+// hands every message to the object's HandleMessage through the run-time
+// error guard. Messages before the binding, and after the object has let go
+// of its window, get the system's default handling.
+
+#include <windows.h>
+
+#include "forms/program.h"
+
+namespace forms {
+
+template <typename Owner>
+LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* owner = static_cast<Owner*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        owner->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!owner) return DefWindowProcW(window, message, wParam, lParam);
+    return RunEventHandler([&] { return owner->HandleMessage(message, wParam, lParam); });
+}
+
+}  // namespace forms
