@@ -6,10 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "app/zoomorb_b.h"
+#include "file_bytes.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "settings_dialog/zoomorb_p.h"
@@ -19,20 +18,10 @@ namespace {
 
 struct ProgramEnded {};
 
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using test_files::ReadBytes;
+using test_files::WriteBytes;
 
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
-
-// "倍率" in code page 932.
-const std::string kKey = "\x94\x7B\x97\xA6";
+const std::string kKey = test_files::kMagnificationKeyBytes;
 
 class SettingsDialogTest : public testing::Test {
 protected:

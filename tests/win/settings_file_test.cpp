@@ -4,24 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "app/zoomorb_b.h"
+#include "file_bytes.h"
 
 namespace {
 
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
+using test_files::ReadBytes;
+using test_files::WriteBytes;
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -46,8 +36,7 @@ protected:
     std::wstring path_;
 };
 
-// "倍率" in code page 932, whatever the system's code page.
-const std::string kKey = "\x94\x7B\x97\xA6";
+const std::string kKey = test_files::kMagnificationKeyBytes;
 
 TEST_F(SettingsFile, NoFileGivesTheDefaultAndCreatesNothing) {
     Zoomorb_B::LoadSettings();
