@@ -9,5 +9,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# ctest runs the Windows test programs under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# ctest runs the Windows test programs under Wine's 64-bit loader, named
+# directly: Debian's `wine` script would pick the 32-bit one whenever it is
+# installed.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env WINELOADER=/usr/lib/wine/wine64 /usr/lib/wine/wine64)

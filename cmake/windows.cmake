@@ -37,11 +37,27 @@ set_target_properties(zoomorb PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY "${ZOOMORB_OUT_DIR}")
 target_link_options(zoomorb PRIVATE -municode -s)
 
+# scripts/run's helper: where the saver's window is inside Wine's desktop.
+add_executable(window_probe tools/wine/window_probe.cpp)
+target_compile_definitions(window_probe PRIVATE ${ZOOMORB_WIN_DEFINES})
+target_link_options(window_probe PRIVATE -municode)
+target_link_libraries(window_probe PRIVATE user32)
+
 # GoogleTest from Debian's sources, built with this cross compiler.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL AMD64)
+  set(ZOOMORB_PE_FORMAT pei-x86-64)
+else()
+  set(ZOOMORB_PE_FORMAT pei-i386)
+endif()
+add_test(NAME program_static_checks
+         COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:zoomorb> -DOBJDUMP=${CMAKE_OBJDUMP}
+                 -DFORMAT=${ZOOMORB_PE_FORMAT} -P ${CMAKE_SOURCE_DIR}/cmake/check_program.cmake)
+set_tests_properties(program_static_checks PROPERTIES LABELS static)
 
 include(cmake/wine_tests.cmake)
 include(cmake/bench.cmake)

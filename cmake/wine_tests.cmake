@@ -5,7 +5,7 @@
 
 function(zoomorb_wine_test target)
   add_test(NAME ${target} COMMAND ${target} --gtest_color=no)
-  set_tests_properties(${target} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
+  set_tests_properties(${target} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE LABELS wine)
 endfunction()
 
 file(GLOB ZOOMORB_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)

@@ -1,5 +1,6 @@
-# Sourced by the scripts: a Wine prefix of the project's own inside out/, a
-# virtual X screen when none is given, and quiet, crash-safe Wine settings.
+# Sourced by the scripts: a Wine prefix of the project's own inside out/, the
+# Wine loader each program needs, a virtual X screen when none is given, and
+# quiet, crash-safe Wine settings.
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="${ZOOMORB_WINEPREFIX:-$repo_root/out/wine}"
@@ -7,6 +8,71 @@ export WINEDEBUG=-all
 # A crash must end the process, not start Wine's debugger and hang; the .NET
 # and HTML runtimes are not needed and would ask to be downloaded.
 export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
+
+# Debian's `wine` script (and wineboot, regedit, winepath behind it) picks
+# the 32-bit loader whenever wine32 is installed, even for 64-bit programs
+# and on hosts whose kernel cannot run 32-bit programs at all. So every
+# program is run with the loader of its own kind. WINELOADER tells Wine
+# where the 64-bit loader is; it finds the 32-bit one beside it.
+wine64_loader=/usr/lib/wine/wine64
+wine32_loader=/usr/lib/wine/wine
+export WINELOADER=$wine64_loader
+
+# Runs a 64-bit Windows program, or one of Wine's own (wineboot, regedit,
+# winepath, explorer, reg, cmd: all 64-bit in our 64-bit prefix).
+wine64() { "$wine64_loader" "$@"; }
+# Runs a 32-bit Windows program; only where host_runs_32bit said yes.
+wine32() { "$wine32_loader" "$@"; }
+
+# The kind of a Windows program, from its PE header: win64 or win32.
+windows_program_kind() {
+  local offset machine
+  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  machine=$(od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' ')
+  case "$machine" in
+    8664) echo win64 ;;
+    014c) echo win32 ;;
+    *) echo "unknown machine type $machine in $1" >&2; return 1 ;;
+  esac
+}
+
+# Runs a Windows program file with the loader its kind needs.
+wine_program() {
+  local kind
+  kind=$(windows_program_kind "$1") || return 1
+  if [ "$kind" = win64 ]; then
+    wine64 "$@"
+  elif host_runs_32bit; then
+    wine32 "$@"
+  else
+    echo "cannot run the 32-bit program $1: $no_32bit_reason" >&2
+    return 1
+  fi
+}
+
+# Whether this host runs 32-bit programs: found out once, by trying, since
+# some kernels refuse them ("Exec format error") whatever is installed.
+# ZOOMORB_ASSUME_NO_32BIT=1 takes the path of such a host on any host.
+# Sets no_32bit_reason when the answer is no.
+host_runs_32bit() {
+  if [ -z "${zoomorb_host_32bit:-}" ]; then
+    local answer
+    if [ "${ZOOMORB_ASSUME_NO_32BIT:-0}" = 1 ]; then
+      zoomorb_host_32bit=no
+      no_32bit_reason="ZOOMORB_ASSUME_NO_32BIT=1"
+    elif [ ! -x "$wine32_loader" ]; then
+      zoomorb_host_32bit=no
+      no_32bit_reason="$wine32_loader is not installed"
+    elif answer=$("$wine32_loader" --version 2>&1); then
+      zoomorb_host_32bit=yes
+    else
+      zoomorb_host_32bit=no
+      no_32bit_reason="this host cannot run 32-bit programs ($wine32_loader --version: ${answer:-no answer})"
+    fi
+    export zoomorb_host_32bit no_32bit_reason
+  fi
+  [ "$zoomorb_host_32bit" = yes ]
+}
 
 # Starts Xvfb on a free display at the given size and exports DISPLAY.
 # The server ends with the calling shell.
@@ -38,11 +104,17 @@ stop_virtual_screen() {
 }
 
 # Creates the prefix once and sets what the tests and the dialog rely on.
+# Created by the 64-bit loader, the prefix is a 64-bit one that runs 32-bit
+# programs too where the host can. Fails, saying why, when it cannot be made.
 prepare_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver -w
+    local log="$WINEPREFIX/../wineboot.log"
+    if ! wine64 wineboot --init >"$log" 2>&1 || ! wineserver -w || [ ! -f "$WINEPREFIX/system.reg" ]; then
+      echo "The Wine prefix $WINEPREFIX could not be created; wineboot said:" >&2
+      tail -n 20 "$log" >&2
+      return 1
+    fi
   fi
   # The dialog asks for a Japanese font; map it to the installed IPA one.
   # regedit reads a version 5 file as UTF-16, whatever the code page.
@@ -53,6 +125,9 @@ prepare_wine_prefix() {
     '"ＭＳ Ｐゴシック"="IPAPGothic"' \
     '"ＭＳ ゴシック"="IPAGothic"' |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg_file"
-  wine regedit /S "$reg_file" >/dev/null 2>&1 || true
+  if ! wine64 regedit /S "$reg_file" >/dev/null 2>&1; then
+    echo "regedit could not write the font mapping into $WINEPREFIX" >&2
+    return 1
+  fi
   wineserver -w
 }
