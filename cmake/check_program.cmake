@@ -4,6 +4,7 @@
 # and its size.
 #   cmake -DPROGRAM=... -DOBJDUMP=... -DFORMAT=pei-x86-64|pei-i386 -P check_program.cmake
 
+cmake_minimum_required(VERSION 3.25)
 set(max_bytes 819200)
 set(system_dlls advapi32 comctl32 gdi32 kernel32 msvcrt ole32 shell32 user32)
 
