@@ -39,16 +39,17 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("usage: window_probe.exe DESKTOP TITLE SECONDS\n", stderr);
         return 2;
     }
+    // Window lookups see only the calling thread's desktop, so move there.
     HDESK desktop = OpenDesktopW(argv[1], 0, FALSE, DESKTOP_READOBJECTS | DESKTOP_ENUMERATE);
-    if (!desktop) {
-        std::fprintf(stderr, "no desktop named %ls\n", argv[1]);
+    if (!desktop || !SetThreadDesktop(desktop)) {
+        std::fprintf(stderr, "cannot look into the desktop named %ls\n", argv[1]);
         return 2;
     }
     const DWORD deadline = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3])) * 1000;
     Search search{argv[2], nullptr};
     int status = 1;
     for (;;) {
-        EnumDesktopWindows(desktop, MatchTitle, reinterpret_cast<LPARAM>(&search));
+        EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
         RECT place{};
         if (search.found && GetWindowRect(search.found, &place)) {
             std::printf("%ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom);
