@@ -1,5 +1,5 @@
-# The Windows build: the program, its in-process tests, the end-to-end tests
-# and the test doubles of the system's password libraries.
+# The Windows build: the program, its installer, its in-process tests, the
+# end-to-end tests and the test doubles of the system's password libraries.
 
 set(ZOOMORB_OUT_DIR "${CMAKE_SOURCE_DIR}/out/win64" CACHE PATH "Where Zoomorb.scr is written")
 
@@ -36,6 +36,8 @@ set_target_properties(zoomorb PROPERTIES
   OUTPUT_NAME Zoomorb SUFFIX .scr
   RUNTIME_OUTPUT_DIRECTORY "${ZOOMORB_OUT_DIR}")
 target_link_options(zoomorb PRIVATE -municode -s)
+
+include(cmake/installer.cmake)
 
 # GoogleTest from Debian's sources, built with this cross compiler.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
