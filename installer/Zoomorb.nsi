@@ -48,6 +48,7 @@ ShowUninstDetails nevershow
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 
+!define MUI_WELCOMEPAGE_TEXT "$(ZOOMORB_WELCOME_TEXT)"
 !insertmacro MUI_PAGE_WELCOME
 Page custom InstallModePage InstallModePageLeave
 !insertmacro MUI_PAGE_INSTFILES

@@ -27,6 +27,9 @@ Function ${UN}WaitUntilProgramIsFree
         ${Break}
       ${EndIf}
     ${EndIf}
+    ${If} $1 == 0
+      DetailPrint "$(ZOOMORB_WAITING_FOR_SAVER)"
+    ${EndIf}
     IntOp $1 $1 + 1
     ${If} $1 < 20
       Sleep 500
