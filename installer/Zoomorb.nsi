@@ -87,8 +87,11 @@ Function .onInit
 FunctionEnd
 
 Section "-Program"
+  ; The elevated copy never starts another: without the rights it fails
+  ; and says so through its exit code.
   ${If} $AllUsers == 1
   ${AndIf} $IsAdmin != 1
+  ${AndIf} $Elevated != 1
     ; Only the machine-wide part needs the administrator; this user's
     ; choice of screen saver is theirs, so this process makes it.
     DetailPrint "$(ZOOMORB_ASKING_ADMIN)"
@@ -143,6 +146,7 @@ FunctionEnd
 Section "Uninstall"
   ${If} $AllUsers == 1
   ${AndIf} $IsAdmin != 1
+  ${AndIf} $Elevated != 1
     ; The short path must be taken while the file still exists.
     GetFullPathName /SHORT $R9 "$ProgramFolder\Zoomorb.scr"
     DetailPrint "$(ZOOMORB_ASKING_ADMIN)"
