@@ -1,5 +1,5 @@
-# The Windows build: the program, its in-process tests, the end-to-end tests
-# and the test doubles of the system's password libraries.
+# The Windows build: the program, its installer, its in-process tests, the
+# end-to-end tests and the test doubles of the system's password libraries.
 
 set(ZOOMORB_OUT_DIR "${CMAKE_SOURCE_DIR}/out/win64" CACHE PATH "Where Zoomorb.scr is written")
 
@@ -42,6 +42,8 @@ add_executable(window_probe tools/wine/window_probe.cpp)
 target_compile_definitions(window_probe PRIVATE ${ZOOMORB_WIN_DEFINES})
 target_link_options(window_probe PRIVATE -municode)
 target_link_libraries(window_probe PRIVATE user32)
+
+include(cmake/installer.cmake)
 
 # GoogleTest from Debian's sources, built with this cross compiler.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)

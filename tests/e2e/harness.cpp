@@ -95,13 +95,17 @@ void ProgramCopy::AddDouble(const char* builtPath, const std::wstring& name) con
     CopyFileW(Widen(builtPath).c_str(), PathOf(name).c_str(), FALSE);
 }
 
-SaverProcess::SaverProcess(const ProgramCopy& program, const std::string& arguments) {
-    std::wstring commandLine = L"\"" + program.ProgramPath() + L"\"";
+SaverProcess::SaverProcess(const ProgramCopy& program, const std::string& arguments)
+    : SaverProcess(program.ProgramPath(), arguments) {}
+
+SaverProcess::SaverProcess(const std::wstring& programPath, const std::string& arguments) {
+    std::wstring commandLine = L"\"" + programPath + L"\"";
     if (!arguments.empty()) commandLine += L" " + Widen(arguments);
+    const std::wstring directory = programPath.substr(0, programPath.find_last_of(L"\\/"));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, program.Directory().c_str(),
-                   &startup, &info_);
+    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &startup,
+                   &info_);
 }
 
 SaverProcess::~SaverProcess() {

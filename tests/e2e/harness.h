@@ -46,11 +46,13 @@ private:
     std::wstring directory_;
 };
 
-// One run of the program. The process is ended if it is still running when
-// the object goes.
+// One run of the program (or of another program, such as the installer),
+// started in its own directory. The process is ended if it is still running
+// when the object goes.
 class SaverProcess {
 public:
     SaverProcess(const ProgramCopy& program, const std::string& arguments);
+    SaverProcess(const std::wstring& programPath, const std::string& arguments);
     ~SaverProcess();
     SaverProcess(const SaverProcess&) = delete;
     SaverProcess& operator=(const SaverProcess&) = delete;

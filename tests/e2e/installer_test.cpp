@@ -1,0 +1,246 @@
+// The installer as a user meets it, silently: the install selects the saver
+// and registers the uninstaller, the installed saver runs, an upgrade and an
+// uninstall keep the user's settings, and a running saver stops an uninstall
+// before anything is removed.
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "../win/file_bytes.h"
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zoomorb";
+constexpr auto kInstallerTimeout = 60s;
+// The uninstaller waits ten seconds for a running saver before it gives up.
+constexpr auto kGivesUpOnARunningSaver = 60s;
+
+std::string Narrow(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr,
+                        nullptr);
+    return narrow;
+}
+
+std::wstring ShellFolder(int csidl) {
+    wchar_t path[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::wstring ShortPathOf(const std::wstring& path) {
+    wchar_t shortPath[MAX_PATH] = {};
+    GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
+    return shortPath;
+}
+
+std::optional<std::wstring> ReadString(const wchar_t* key, const wchar_t* name) {
+    wchar_t value[1024] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+DWORD ReadDword(const wchar_t* key, const wchar_t* name) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+bool KeyExists(const wchar_t* key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+// Values of an HKCU key as they were, put back when the object goes, so that
+// the selection the installer makes does not outlive the test.
+class SavedRegistryValues {
+public:
+    SavedRegistryValues(const wchar_t* key, std::vector<std::wstring> names) : key_(key) {
+        for (auto& name : names) {
+            Saved saved{std::move(name), false, 0, std::vector<BYTE>(4096)};
+            DWORD size = static_cast<DWORD>(saved.data.size());
+            saved.present = RegGetValueW(HKEY_CURRENT_USER, key_, saved.name.c_str(), RRF_RT_ANY, &saved.type,
+                                         saved.data.data(), &size) == ERROR_SUCCESS;
+            saved.data.resize(saved.present ? size : 0);
+            saved_.push_back(std::move(saved));
+        }
+    }
+    ~SavedRegistryValues() {
+        for (const Saved& saved : saved_) {
+            if (saved.present)
+                RegSetKeyValueW(HKEY_CURRENT_USER, key_, saved.name.c_str(), saved.type, saved.data.data(),
+                                static_cast<DWORD>(saved.data.size()));
+            else
+                RegDeleteKeyValueW(HKEY_CURRENT_USER, key_, saved.name.c_str());
+        }
+    }
+    SavedRegistryValues(const SavedRegistryValues&) = delete;
+    SavedRegistryValues& operator=(const SavedRegistryValues&) = delete;
+
+private:
+    struct Saved {
+        std::wstring name;
+        bool present;
+        DWORD type;
+        std::vector<BYTE> data;
+    };
+    const wchar_t* key_;
+    std::vector<Saved> saved_;
+};
+
+// A file as it was, put back when the object goes; or, when there was none,
+// removed together with its folder if that is left empty.
+class SavedFile {
+public:
+    explicit SavedFile(std::wstring path) : path_(std::move(path)) {
+        if (Exists(path_)) bytes_ = test_files::ReadBytes(path_);
+    }
+    ~SavedFile() {
+        if (bytes_)
+            test_files::WriteBytes(path_, *bytes_);
+        else if (DeleteFileW(path_.c_str()))
+            RemoveDirectoryW(path_.substr(0, path_.find_last_of(L'\\')).c_str());
+    }
+    SavedFile(const SavedFile&) = delete;
+    SavedFile& operator=(const SavedFile&) = delete;
+
+private:
+    std::wstring path_;
+    std::optional<std::string> bytes_;
+};
+
+// The per-user install folder, and what installs leave, removed before the
+// test (an earlier run may have failed half-way) and after it.
+struct InstallFolder {
+    explicit InstallFolder(std::wstring path) : path(std::move(path)) { Remove(); }
+    ~InstallFolder() { Remove(); }
+    InstallFolder(const InstallFolder&) = delete;
+    InstallFolder& operator=(const InstallFolder&) = delete;
+    std::wstring File(const wchar_t* name) const { return path + L"\\" + name; }
+    void Remove() const {
+        for (const wchar_t* name : {L"Zoomorb.scr", L"Uninstall.exe", L"Zoomorb.ini"})
+            DeleteFileW(File(name).c_str());
+        RemoveDirectoryW(path.c_str());
+        RegDeleteTreeW(HKEY_CURRENT_USER, kUninstallKey);
+    }
+    const std::wstring path;
+};
+
+DWORD RunToEnd(const std::wstring& program, const std::string& arguments, std::chrono::milliseconds timeout) {
+    SaverProcess process(program, arguments);
+    return process.WaitForExit(timeout).value_or(STILL_ACTIVE);
+}
+
+DWORD Install() { return RunToEnd(Widen(ZOOMORB_SETUP), "/S", kInstallerTimeout); }
+
+// Runs the uninstaller as it runs itself: a copy outside the install folder,
+// told where the install is. Started directly it hands over to such a copy
+// and returns at once; this way the test waits for the end and its code.
+DWORD Uninstall(const InstallFolder& folder, std::chrono::milliseconds timeout = kInstallerTimeout) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring copy = std::wstring(temp) + L"zoomorb-uninstall-" + std::to_wstring(GetCurrentProcessId()) +
+                              L".exe";
+    CopyFileW(folder.File(L"Uninstall.exe").c_str(), copy.c_str(), FALSE);
+    const DWORD code = RunToEnd(copy, "/S _?=" + Narrow(folder.path), timeout);
+    DeleteFileW(copy.c_str());
+    return code;
+}
+
+void ExpectInstalled(const InstallFolder& folder) {
+    const std::wstring program = folder.File(L"Zoomorb.scr");
+    const std::wstring uninstaller = folder.File(L"Uninstall.exe");
+    EXPECT_EQ(test_files::ReadBytes(program), test_files::ReadBytes(Widen(ZOOMORB_SCR)));
+    EXPECT_TRUE(Exists(uninstaller));
+    EXPECT_EQ(ReadString(kDesktopKey, L"SCRNSAVE.EXE").value_or(L"(none)"), ShortPathOf(program));
+    EXPECT_EQ(ReadString(kDesktopKey, L"ScreenSaveActive").value_or(L"(none)"), L"1");
+    const struct {
+        const wchar_t* name;
+        std::wstring value;
+    } entry[] = {
+        {L"DisplayName", L"Zoomorb"},
+        {L"DisplayVersion", Widen(ZOOMORB_RELEASE)},
+        {L"Publisher", L"Quorvat"},
+        {L"DisplayIcon", program + L",0"},
+        {L"InstallLocation", folder.path},
+        {L"UninstallString", L"\"" + uninstaller + L"\""},
+        {L"QuietUninstallString", L"\"" + uninstaller + L"\" /S"},
+    };
+    for (const auto& value : entry)
+        EXPECT_EQ(ReadString(kUninstallKey, value.name).value_or(L"(none)"), value.value) << Narrow(value.name);
+    const DWORD programKilobytes = static_cast<DWORD>(test_files::ReadBytes(program).size() / 1024);
+    EXPECT_GE(ReadDword(kUninstallKey, L"EstimatedSize"), programKilobytes);
+}
+
+void ExpectUninstalled(const InstallFolder& folder) {
+    EXPECT_FALSE(Exists(folder.File(L"Zoomorb.scr")));
+    EXPECT_FALSE(Exists(folder.File(L"Uninstall.exe")));
+    EXPECT_FALSE(KeyExists(kUninstallKey));
+    EXPECT_FALSE(ReadString(kDesktopKey, L"SCRNSAVE.EXE").has_value()) << "still selected";
+}
+
+std::string SettingsWith(const std::string& value) {
+    return "[Section]\r\n" + test_files::kMagnificationKeyBytes + "=" + value + "\r\n";
+}
+
+TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
+    SavedRegistryValues selection(kDesktopKey, {L"SCRNSAVE.EXE", L"ScreenSaveActive"});
+    const std::wstring perUserFolder = ShellFolder(CSIDL_APPDATA) + L"\\Zoomorb";
+    const std::wstring perUserSettings = perUserFolder + L"\\Zoomorb.ini";
+    SavedFile savedPerUserSettings(perUserSettings);
+    InstallFolder folder(ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Zoomorb");
+
+    ASSERT_EQ(Install(), 0u);
+    ExpectInstalled(folder);
+    CreateDirectoryW(perUserFolder.c_str(), nullptr);
+    test_files::WriteBytes(perUserSettings, SettingsWith("150"));
+
+    // The installed saver runs from its folder; while it runs, an uninstall
+    // gives up and leaves the install whole.
+    {
+        ForgetEscapePresses();
+        SaverProcess saver(folder.File(L"Zoomorb.scr"), "/s");
+        ASSERT_NE(saver.WaitForWindow(L"Zoomorb_Main"), nullptr);
+        EXPECT_NE(Uninstall(folder, kGivesUpOnARunningSaver), 0u) << "reported success under a running saver";
+        ExpectInstalled(folder);
+        PressEscape();
+        ASSERT_TRUE(saver.WaitForExit(kEndsAtOnce).has_value()) << "still running after Escape";
+    }
+
+    ASSERT_EQ(Uninstall(folder), 0u);
+    ExpectUninstalled(folder);
+    EXPECT_FALSE(Exists(folder.path)) << "the emptied folder stayed";
+    EXPECT_EQ(test_files::ReadBytes(perUserSettings), SettingsWith("150"));
+
+    // Settings beside the program outlive an upgrade and the uninstall.
+    ASSERT_EQ(Install(), 0u);
+    test_files::WriteBytes(folder.File(L"Zoomorb.ini"), SettingsWith("160"));
+    ASSERT_EQ(Install(), 0u);
+    ExpectInstalled(folder);
+    EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), SettingsWith("160"));
+    ASSERT_EQ(Uninstall(folder), 0u);
+    ExpectUninstalled(folder);
+    EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), SettingsWith("160"));
+    EXPECT_EQ(test_files::ReadBytes(perUserSettings), SettingsWith("150"));
+}
+
+}  // namespace
+}  // namespace e2e
