@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "app/zoomorb_b.h"
+#include "app/main.h"
 #include "forms/program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

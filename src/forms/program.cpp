@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/core/command_line.h"
+#include "forms/core/argument_text.h"
 #include "forms/form.h"
 #include "forms/text.h"
 
@@ -37,7 +37,7 @@ std::wstring ProgramDirectory() {
     return path.substr(0, slash == 2 && path[1] == L':' ? slash + 1 : slash);
 }
 
-std::string ArgumentText() { return zoomorb::ArgumentTextFromCommandLine(Narrow(GetCommandLineW())); }
+std::string ArgumentText() { return ArgumentTextFromCommandLine(Narrow(GetCommandLineW())); }
 
 double SecondsSinceMidnight() {
     SYSTEMTIME now;

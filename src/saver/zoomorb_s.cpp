@@ -1,7 +1,5 @@
 #include "saver/zoomorb_s.h"
 
-#include "app/core/command_line.h"
-#include "app/zoomorb_b.h"
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/screen.h"
@@ -10,6 +8,9 @@
 #include "saver/core/view_source.h"
 #include "saver/core/window_step.h"
 #include "saver/shape_form.h"
+#include "shared/settings.h"
+#include "shared/system.h"
+#include "shared/window_utilities.h"
 
 namespace zoomorb::saver {
 namespace {
@@ -40,10 +41,6 @@ forms::PictureBoxDesign LensDesign() {
     return design;
 }
 
-bool IsSaverMode() {
-    return ModeOf(ParseArgumentText(forms::ArgumentText())) == SaverMode::Saver;
-}
-
 }  // namespace
 
 ScreenMetrics CurrentScreen() {
@@ -60,7 +57,6 @@ Zoomorb_S::Zoomorb_S()
 
 void Zoomorb_S::Form_Load() {
     // Every step stands on its own: one that fails never stops the others.
-    saverMode_ = IsSaverMode();
     forms::IgnoreErrors([&] {
         state_ = SetUpSaverState(CurrentScreen(), Width(), Height(), forms::SharedRandom(),
                                  forms::SecondsSinceMidnight());

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/zoomorb_b.h"
 #include "forms/core/numbers.h"
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
@@ -11,6 +10,8 @@
 #include "forms/text.h"
 #include "resources/resource_ids.h"
 #include "settings_dialog/core/gradient.h"
+#include "shared/settings.h"
+#include "shared/window_utilities.h"
 
 namespace zoomorb::settings_dialog {
 namespace {

@@ -1,9 +1,10 @@
+#include "shared/settings.h"
+
 #include <windows.h>
 
 #include <vector>
 
-#include "app/core/settings_value.h"
-#include "app/zoomorb_b.h"
+#include "shared/core/settings_value.h"
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/text.h"
