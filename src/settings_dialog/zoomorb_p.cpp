@@ -10,6 +10,7 @@
 #include "forms/text.h"
 #include "resources/resource_ids.h"
 #include "settings_dialog/core/gradient.h"
+#include "shared/core/settings_value.h"
 #include "shared/settings.h"
 #include "shared/window_utilities.h"
 
@@ -32,16 +33,12 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kSilver = RGB(192, 192, 192);
 
-// Magnification: never 0, which the saver divides by; from the minimum the
-// arrow steps of 10 land exactly on the default 200 and on the maximum 500.
-constexpr int16_t kMinimumPercent = 10;
-constexpr int16_t kMaximumPercent = 500;
+constexpr int16_t kMinimumPercent = zoomorb::kMinimumMagnification;
+constexpr int16_t kMaximumPercent = zoomorb::kMaximumMagnification;
+constexpr int16_t kDefaultPercent = zoomorb::kDefaultMagnification;
 constexpr int16_t kArrowStep = 10;
 constexpr int16_t kTrackStep = 50;
-constexpr int16_t kDefaultPercent = 200;
 
-constexpr wchar_t kSection[] = L"Section";
-constexpr wchar_t kMagnificationKey[] = L"倍率";
 constexpr wchar_t kPercentSign[] = L"％";
 
 forms::FormDesign DialogDesign() {
@@ -94,7 +91,7 @@ Zoomorb_P::Zoomorb_P()
              LabelAt(AtDesign(12, 152, 203, 13), L"注 ： セーバーの終了はESCキーのみ", GetSysColor(COLOR_BTNTEXT))),
       lbl_URL(Pic_C, LabelAt(AtDesign(12, 172, 214, 13), forms::Widen(ZOOMORB_HOME_PAGE), kWhite, DialogFont(true)),
               [this] { lbl_URL_Click(); }),
-      lbl0(Pic_C, LabelAt(AtDesign(148, 32, 26, 13), kMagnificationKey, kBlack)),
+      lbl0(Pic_C, LabelAt(AtDesign(148, 32, 26, 13), L"倍率", kBlack)),
       lbl9(Pic_C, LabelAt(AtDesign(148, 12, 165, 13), L"Designed by Quorvat Ver.1.1.0", kWhite)) {
     SetScaleMode(forms::ScaleMode::Pixels);
     Cmd_End.SetPointer(HandPointer());
@@ -139,9 +136,7 @@ void Zoomorb_P::Form_Resize() {
 void Zoomorb_P::Bairitu_Change() { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); }
 
 void Zoomorb_P::Cmd_End_Click() {
-    Zoomorb_B::IniKey = kMagnificationKey;
-    Zoomorb_B::IniValue = forms::Widen(forms::Str(Bairitu.Value()));
-    Zoomorb_B::WriteIniString(kSection, Zoomorb_B::IniKey, Zoomorb_B::IniValue, Zoomorb_B::SettingsFilePath());
+    Zoomorb_B::SaveSettings(Bairitu.Value());
     Unload();
     forms::EndProgram();
 }

@@ -14,11 +14,16 @@ extern int32_t Magnification;
 extern std::wstring IniKey;
 extern std::wstring IniValue;
 
+// Reads the magnification from the settings file into Magnification.
 void LoadSettings();
+// Writes the magnification to the settings file, as the settings dialog's OK
+// does; true when the system took it.
+bool SaveSettings(int32_t magnification);
 // Full path of the settings file beside the program.
 std::wstring SettingsFilePath();
 std::wstring ReadIniString(const std::wstring& section, const std::wstring& key, const std::wstring& file);
-std::wstring WriteIniString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-                            const std::wstring& file);
+// True when the system took the value.
+bool WriteIniString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                    const std::wstring& file);
 
 }  // namespace Zoomorb_B
