@@ -8,14 +8,13 @@
 #include "forms/program.h"
 #include "saver/zoomorb_s.h"
 #include "settings_dialog/zoomorb_p.h"
+#include "shared/captions.h"
 #include "shared/settings.h"
 #include "shared/system.h"
 
 namespace Zoomorb_B {
 namespace {
 
-constexpr char kSaverWindowTitle[] = "Zoomorb_Main";
-constexpr char kSettingsDialogTitle[] = "Zoomorb Saver";
 
 // The 9x family's password-change dialog lives in mpr; on other systems the
 // export is missing or does nothing, so it is looked up at run time.
@@ -32,8 +31,8 @@ void ChangeScreenSaverPassword(HWND owner) {
 
 void Main() {
     // A saver or settings dialog of ours is already open: leave it alone.
-    const bool saverOpen = FindWindowA(nullptr, kSaverWindowTitle) != nullptr;
-    const bool dialogOpen = FindWindowA(nullptr, kSettingsDialogTitle) != nullptr;
+    const bool saverOpen = FindWindowW(nullptr, zoomorb::kSaverCaption) != nullptr;
+    const bool dialogOpen = FindWindowW(nullptr, zoomorb::kSettingsDialogCaption) != nullptr;
     if (saverOpen || dialogOpen) forms::EndProgram();
 
     const zoomorb::CommandLine commandLine = zoomorb::ParseArgumentText(forms::ArgumentText());

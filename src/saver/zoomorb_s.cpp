@@ -5,9 +5,11 @@
 #include "forms/screen.h"
 #include "resources/resource_ids.h"
 #include "saver/core/cursor_step.h"
+#include "saver/core/glass_geometry.h"
 #include "saver/core/view_source.h"
 #include "saver/core/window_step.h"
 #include "saver/shape_form.h"
+#include "shared/captions.h"
 #include "shared/settings.h"
 #include "shared/system.h"
 #include "shared/window_utilities.h"
@@ -22,7 +24,7 @@ constexpr UINT kScreenSaveActive = 17;  // SPI_SETSCREENSAVEACTIVE
 
 forms::FormDesign SaverDesign() {
     forms::FormDesign design;
-    design.caption = L"Zoomorb_Main";
+    design.caption = kSaverCaption;
     design.border = forms::BorderStyle::None;
     design.widthTwips = 4380;
     design.heightTwips = 3120;
@@ -36,8 +38,8 @@ forms::FormDesign SaverDesign() {
 // of fixed pixels: its place is given in pixels so it stays there at any DPI.
 forms::PictureBoxDesign LensDesign() {
     forms::PictureBoxDesign design;
-    design.place = forms::TwipsRect{forms::PixelsToTwipsX(40), forms::PixelsToTwipsY(5), forms::PixelsToTwipsX(156),
-                                    forms::PixelsToTwipsY(151)};
+    design.place = forms::TwipsRect{forms::PixelsToTwipsX(glass::kLensLeft), forms::PixelsToTwipsY(glass::kLensTop),
+                                    forms::PixelsToTwipsX(glass::kLensWidth), forms::PixelsToTwipsY(glass::kLensHeight)};
     return design;
 }
 
@@ -69,7 +71,7 @@ void Zoomorb_S::Form_Load() {
         }
     });
     forms::IgnoreErrors([&] {
-        forms::UniqueRegion lens(CreateEllipticRgn(0, 0, 157, 153));
+        forms::UniqueRegion lens(CreateEllipticRgn(0, 0, glass::kLensEllipseWidth, glass::kLensEllipseHeight));
         if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
     });
     forms::IgnoreErrors([&] {

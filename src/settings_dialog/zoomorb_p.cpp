@@ -10,6 +10,7 @@
 #include "forms/text.h"
 #include "resources/resource_ids.h"
 #include "settings_dialog/core/gradient.h"
+#include "shared/captions.h"
 #include "shared/core/settings_value.h"
 #include "shared/settings.h"
 #include "shared/window_utilities.h"
@@ -43,7 +44,7 @@ constexpr wchar_t kPercentSign[] = L"％";
 
 forms::FormDesign DialogDesign() {
     forms::FormDesign design;
-    design.caption = L"Zoomorb Saver";
+    design.caption = kSettingsDialogCaption;
     design.border = forms::BorderStyle::Sizable;
     design.widthTwips = 5790;
     design.heightTwips = 3525;
