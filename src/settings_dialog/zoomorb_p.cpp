@@ -26,10 +26,6 @@ constexpr forms::TwipsRect AtDesign(int32_t left, int32_t top, int32_t width, in
                             height * kDesignTwipsPerPixel};
 }
 
-// Fixed allowances for the frame (4 px a side) and the caption bar (19 px).
-constexpr int32_t kFrameAllowanceX = 8;
-constexpr int32_t kFrameAllowanceY = 27;
-
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kSilver = RGB(192, 192, 192);
@@ -104,11 +100,13 @@ void Zoomorb_P::Form_Load() {
     forms::IgnoreErrors([&] { Bairitu.SetValue(forms::ToInt16(Zoomorb_B::Magnification)); });
     forms::IgnoreErrors([&] { Bairitu.SetPointer(Cmd_End.Pointer()); });
     forms::IgnoreErrors([&] { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); });
+    // The client area holds the picture box exactly, within the frame the
+    // system draws: its size differs between systems and grows with the DPI.
     forms::IgnoreErrors([&] {
-        SetWidth(forms::ToInt32((Pic_C.ScaleWidth() + kFrameAllowanceX) * double{forms::TwipsPerPixelX()}));
+        SetWidth(forms::ToInt32((Pic_C.ScaleWidth() + FrameSize().cx) * double{forms::TwipsPerPixelX()}));
     });
     forms::IgnoreErrors([&] {
-        SetHeight(forms::ToInt32((Pic_C.ScaleHeight() + kFrameAllowanceY) * double{forms::TwipsPerPixelY()}));
+        SetHeight(forms::ToInt32((Pic_C.ScaleHeight() + FrameSize().cy) * double{forms::TwipsPerPixelY()}));
     });
     forms::IgnoreErrors([&] {
         const int32_t left = forms::CheckedInt32(forms::IntDiv(forms::ScreenWidthTwips() - int64_t{Width()}, 2));
