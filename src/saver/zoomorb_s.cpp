@@ -58,7 +58,9 @@ Zoomorb_S::Zoomorb_S()
       Timer3(*this, kWindowIntervalMs, [this] { Timer3_Timer(); }) {}
 
 void Zoomorb_S::Form_Load() {
-    // Every step stands on its own: one that fails never stops the others.
+    // Every step stands on its own: one that raises a run-time error (checked
+    // arithmetic or conversions, the picture's walk) is skipped and never
+    // stops the others.
     forms::IgnoreErrors([&] {
         state_ = SetUpSaverState(CurrentScreen(), Width(), Height(), forms::SharedRandom(),
                                  forms::SecondsSinceMidnight());
@@ -70,14 +72,10 @@ void Zoomorb_S::Form_Load() {
             Zoomorb_B::ShapeFormFromPicture(*this, key);
         }
     });
-    forms::IgnoreErrors([&] {
-        forms::UniqueRegion lens(CreateEllipticRgn(0, 0, glass::kLensEllipseWidth, glass::kLensEllipseHeight));
-        if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
-    });
-    forms::IgnoreErrors([&] {
-        DesktopWnd = GetDesktopWindow();
-        DesktopDC = forms::WindowDc(DesktopWnd);
-    });
+    forms::UniqueRegion lens(CreateEllipticRgn(0, 0, glass::kLensEllipseWidth, glass::kLensEllipseHeight));
+    if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
+    DesktopWnd = GetDesktopWindow();
+    DesktopDC = forms::WindowDc(DesktopWnd);
     forms::IgnoreErrors([&] { Zoomorb_B::SetTopmost(*this, true); });
 }
 
@@ -122,24 +120,25 @@ void Zoomorb_S::EndSaver() {
     if (endingSaver_) return;
     endingSaver_ = true;
     bool accepted = true;
-    forms::IgnoreErrors([&] {
-        if (saverMode_ && !Zoomorb_B::IsWindowsNT()) accepted = PasswordAccepted();
-    });
+    if (saverMode_ && !Zoomorb_B::IsWindowsNT()) accepted = PasswordAccepted();
     if (!accepted) {
         endingSaver_ = false;
         return;
     }
-    forms::IgnoreErrors([] { forms::ProcessMessages(); });
+    forms::ProcessMessages();
     RestoreAndEnd();
 }
 
 void Zoomorb_S::RestoreAndEnd() {
     endingSaver_ = true;
-    forms::IgnoreErrors([&] {
-        if (saverMode_) Zoomorb_B::SetSaverStopped(true);
-    });
-    forms::IgnoreErrors([] { SystemParametersInfoA(kScreenSaveActive, 1, nullptr, 0); });
-    forms::IgnoreErrors([&] { Unload(); });
+    // While the 9x family believes a saver runs, it keeps Ctrl+Alt+Del and
+    // the task-switching keys off: tell it ours has stopped.
+    if (saverMode_) Zoomorb_B::SetSaverStopped(true);
+    // Leave the system's screen saver switched on for this session (the
+    // user's stored choice is not written), so that the idle timer starts a
+    // saver again after this one.
+    SystemParametersInfoA(kScreenSaveActive, 1, nullptr, 0);
+    Unload();
     forms::EndProgram();
 }
 

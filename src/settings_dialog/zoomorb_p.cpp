@@ -96,9 +96,11 @@ Zoomorb_P::Zoomorb_P()
 }
 
 void Zoomorb_P::Form_Load() {
-    // Every statement stands on its own: one that fails is skipped.
+    // Every statement stands on its own: one that raises a run-time error
+    // (checked conversions and arithmetic, a value the scroll bar refuses)
+    // is skipped.
     forms::IgnoreErrors([&] { Bairitu.SetValue(forms::ToInt16(Zoomorb_B::Magnification)); });
-    forms::IgnoreErrors([&] { Bairitu.SetPointer(Cmd_End.Pointer()); });
+    Bairitu.SetPointer(Cmd_End.Pointer());
     forms::IgnoreErrors([&] { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); });
     // The client area holds the picture box exactly, within the frame the
     // system draws: its size differs between systems and grows with the DPI.
@@ -114,12 +116,11 @@ void Zoomorb_P::Form_Load() {
         Move(left, top);
     });
     POINT cursor{};
-    bool cursorKnown = false;
-    forms::IgnoreErrors([&] { cursorKnown = GetCursorPos(&cursor) != 0; });
+    const bool cursorKnown = GetCursorPos(&cursor) != 0;
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginX = cursorKnown ? forms::ToInt16(cursor.x) : int16_t{0}; });
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginY = cursorKnown ? forms::ToInt16(cursor.y) : int16_t{0}; });
-    forms::IgnoreErrors([&] { Zoomorb_B::AnimateOpen(Hwnd()); });
-    forms::IgnoreErrors([] { forms::SetScreenMousePointer(forms::MousePointer::Default); });
+    Zoomorb_B::AnimateOpen(Hwnd());
+    forms::SetScreenMousePointer(forms::MousePointer::Default);
 }
 
 void Zoomorb_P::Form_Resize() {
@@ -143,9 +144,7 @@ void Zoomorb_P::Cmd_End_Click() {
 void Zoomorb_P::Form_Unload(int&) { Zoomorb_B::AnimateClose(Hwnd()); }
 
 void Zoomorb_P::lbl_URL_Click() {
-    forms::IgnoreErrors([&] {
-        ShellExecuteW(Hwnd(), L"open", lbl_URL.Caption().c_str(), L"", L"", SW_SHOWNORMAL);
-    });
+    ShellExecuteW(Hwnd(), L"open", lbl_URL.Caption().c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 Zoomorb_P& SettingsDialog() {

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/text.h"
 #include "shared/core/settings_value.h"
@@ -53,11 +52,10 @@ std::wstring SettingsFilePath() {
 }
 
 void LoadSettings() {
-    forms::IgnoreErrors([] { IniKey = kMagnificationKey; });
-    std::wstring path;
-    forms::IgnoreErrors([&] { path = SettingsFilePath(); });
-    forms::IgnoreErrors([&] { IniValue = ReadIniString(kSection, IniKey, path); });
-    forms::IgnoreErrors([] { Magnification = zoomorb::MagnificationFromText(forms::Narrow(IniValue)); });
+    IniKey = kMagnificationKey;
+    IniValue = ReadIniString(kSection, IniKey, SettingsFilePath());
+    // Text that is no usable number gives the default rather than an error.
+    Magnification = zoomorb::MagnificationFromText(forms::Narrow(IniValue));
 }
 
 bool SaveSettings(int32_t magnification) {
