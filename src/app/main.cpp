@@ -15,7 +15,6 @@
 namespace Zoomorb_B {
 namespace {
 
-
 // The 9x family's password-change dialog lives in mpr; on other systems the
 // export is missing or does nothing, so it is looked up at run time.
 void ChangeScreenSaverPassword(HWND owner) {

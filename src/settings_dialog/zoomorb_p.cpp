@@ -30,6 +30,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kSilver = RGB(192, 192, 192);
 
+// The scroll bar spans the magnification's valid range, in steps of ten.
 constexpr int16_t kMinimumPercent = zoomorb::kMinimumMagnification;
 constexpr int16_t kMaximumPercent = zoomorb::kMaximumMagnification;
 constexpr int16_t kDefaultPercent = zoomorb::kDefaultMagnification;
