@@ -26,7 +26,7 @@ endif()
 file(GLOB ZOOMORB_TOOL_SOURCES CONFIGURE_DEPENDS tools/*.cpp)
 if(ZOOMORB_TOOL_SOURCES)
   add_executable(make_pictures ${ZOOMORB_TOOL_SOURCES})
-  target_include_directories(make_pictures PRIVATE tools)
+  target_include_directories(make_pictures PRIVATE tools src)
 endif()
 if(TARGET make_pictures)
   add_test(NAME pictures_match_generator

@@ -22,11 +22,17 @@ struct Ellipse {
     double MeanRadius() const { return (radiusX + radiusY) / 2; }
 };
 
-constexpr Ellipse kOuter{117, 80, 81.5, 78.5};
-constexpr Ellipse kInner{117, 80.5, 77.5, 75};
+// The ellipse that touches the area's first and last columns and rows.
+constexpr Ellipse EllipseFilling(const glass::Area& area) {
+    return Ellipse{(area.x.first + area.x.last) / 2.0, (area.y.first + area.y.last) / 2.0,
+                   (area.x.last - area.x.first + 1) / 2.0, (area.y.last - area.y.first + 1) / 2.0};
+}
 
-constexpr int kHandleLeft = 108, kHandleRight = 126;
-constexpr int kHandleTop = 159, kHandleBottom = 194;
+constexpr Ellipse kOuter = EllipseFilling(glass::kCircle);
+constexpr Ellipse kInner = EllipseFilling(glass::kInterior);
+
+constexpr int kHandleLeft = glass::kHandle.x.first, kHandleRight = glass::kHandle.x.last;
+constexpr int kHandleTop = glass::kHandle.y.first, kHandleBottom = glass::kHandle.y.last;
 constexpr int kGripTop = 168;
 
 constexpr int kSubsamples = 4;

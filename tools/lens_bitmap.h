@@ -1,19 +1,18 @@
 #pragma once
 // The saver window's picture: the glass on a pure red key colour that the
-// window shaping cuts away. Its layout is fixed, because the window's lens
-// view, its bounce limits and its region all assume these pixel ranges:
-//   circle with rim  x 36..198, y 2..158
-//   white interior   x 40..194, y 6..155
-//   handle           x 108..126, y 159..194
+// window shaping cuts away. Its layout is the one the saver window assumes
+// (saver/core/glass_geometry.h): the circle with its rim, the white interior
+// and the handle fill exactly their pixel ranges.
 // The outline is crisp: every pixel is either exactly the key or a glass
 // colour, never a blend of the two, so the cut leaves no reddish fringe.
 
 #include "image.h"
+#include "saver/core/glass_geometry.h"
 
 namespace zoomorb::pictures {
 
-inline constexpr int kLensBitmapWidth = 203;
-inline constexpr int kLensBitmapHeight = 197;
+inline constexpr int kLensBitmapWidth = glass::kPictureWidth;
+inline constexpr int kLensBitmapHeight = glass::kPictureHeight;
 inline constexpr Rgb kKeyRed{255, 0, 0};
 
 Image DrawLensBitmap();

@@ -1,18 +1,19 @@
+#include "app/main.h"
+
 #include <windows.h>
 
 #include "app/core/command_line.h"
 #include "app/preview.h"
-#include "app/zoomorb_b.h"
+#include "forms/handles.h"
 #include "forms/program.h"
 #include "saver/zoomorb_s.h"
 #include "settings_dialog/zoomorb_p.h"
+#include "shared/captions.h"
+#include "shared/settings.h"
+#include "shared/system.h"
 
 namespace Zoomorb_B {
 namespace {
-
-constexpr char kSaverWindowTitle[] = "Zoomorb_Main";
-constexpr char kSettingsDialogTitle[] = "Zoomorb Saver";
-constexpr UINT kScreenSaverRunning = 97;  // SPI_SCREENSAVERRUNNING
 
 // The 9x family's password-change dialog lives in mpr; on other systems the
 // export is missing or does nothing, so it is looked up at run time.
@@ -27,20 +28,10 @@ void ChangeScreenSaverPassword(HWND owner) {
 
 }  // namespace
 
-bool IsWindowsNT() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    return GetVersionExA(&version) == 1 && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
-void SetSaverStopped(bool stopped) {
-    SystemParametersInfoA(kScreenSaverRunning, stopped ? FALSE : TRUE, nullptr, 0);
-}
-
 void Main() {
     // A saver or settings dialog of ours is already open: leave it alone.
-    const bool saverOpen = FindWindowA(nullptr, kSaverWindowTitle) != nullptr;
-    const bool dialogOpen = FindWindowA(nullptr, kSettingsDialogTitle) != nullptr;
+    const bool saverOpen = FindWindowW(nullptr, zoomorb::kSaverCaption) != nullptr;
+    const bool dialogOpen = FindWindowW(nullptr, zoomorb::kSettingsDialogCaption) != nullptr;
     if (saverOpen || dialogOpen) forms::EndProgram();
 
     const zoomorb::CommandLine commandLine = zoomorb::ParseArgumentText(forms::ArgumentText());
@@ -65,6 +56,7 @@ void Main() {
             forms::EndProgram();
         case zoomorb::SaverMode::Saver:
             SetSaverStopped(false);
+            zoomorb::saver::SaverWindow().SetSaverMode(true);
             zoomorb::saver::SaverWindow().Load();
             return;
         case zoomorb::SaverMode::SaverNoNotice:

@@ -1,18 +1,14 @@
 #include <windows.h>
 
-#include <new>
-
-#include "app/zoomorb_b.h"
+#include "app/main.h"
 #include "forms/program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    try {
+    // Start-up runs before any window procedure: the same guard reports
+    // whatever it throws, as it does for every event.
+    forms::RunEventHandler([] {
         Zoomorb_B::Main();
         forms::RunMessageLoop();
-    } catch (const forms::RuntimeError& error) {
-        forms::ReportRuntimeError(error);
-    } catch (const std::bad_alloc&) {
-        forms::ReportRuntimeError(forms::RuntimeError(forms::ErrorNumber::OutOfMemory));
-    }
+    });
     return 0;
 }

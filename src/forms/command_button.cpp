@@ -5,17 +5,11 @@ namespace forms {
 CommandButton::CommandButton(Container& parent, CommandButtonDesign design, std::function<void()> onClick)
     : Control(parent, design.place), design_(std::move(design)), onClick_(std::move(onClick)) {}
 
-CommandButton::~CommandButton() {
-    if (window_) DestroyWindow(window_);
-}
-
 void CommandButton::Create() {
     font_ = CreateDesignFont(design_.font);
     face_.Reset(CreateSolidBrush(design_.backColor));
-    const RECT place = PixelRect();
-    window_ = CreateWindowExW(0, L"BUTTON", design_.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                              place.left, place.top, place.right - place.left, place.bottom - place.top,
-                              parent_.Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_.Create(L"BUTTON", design_.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, PixelRect(),
+                   parent_.Hwnd());
 }
 
 void CommandButton::Press() {

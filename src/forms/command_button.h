@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "forms/child_window.h"
 #include "forms/container.h"
 #include "forms/font.h"
 #include "forms/handles.h"
@@ -23,10 +24,9 @@ struct CommandButtonDesign {
 class CommandButton : public Control {
 public:
     CommandButton(Container& parent, CommandButtonDesign design, std::function<void()> onClick);
-    ~CommandButton() override;
 
     void Create() override;
-    HWND Hwnd() const override { return window_; }
+    HWND Hwnd() const override { return window_.Get(); }
     const std::wstring& Caption() const { return design_.caption; }
     // Raises Click as a press would, for code that presses the button itself.
     void Press();
@@ -36,7 +36,7 @@ public:
 
 private:
     CommandButtonDesign design_;
-    HWND window_ = nullptr;
+    ChildWindow window_;
     UniqueFont font_;
     UniqueBrush face_;
     std::function<void()> onClick_;

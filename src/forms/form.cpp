@@ -163,6 +163,14 @@ void Form::SetHeight(int32_t heightTwips) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+SIZE Form::FrameSize() const {
+    RECT outer{};
+    if (window_)
+        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)));
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
 float Form::ScaleWidth() const {
     RECT client{};
     if (window_) GetClientRect(window_, &client);

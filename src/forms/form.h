@@ -61,6 +61,9 @@ public:
     void Move(int32_t leftTwips, int32_t topTwips, int32_t widthTwips, int32_t heightTwips);
     void SetWidth(int32_t widthTwips);
     void SetHeight(int32_t heightTwips);
+    // The pixels the frame and the caption add to the client area, as the
+    // system draws them for this window's style at the screen's DPI.
+    SIZE FrameSize() const;
 
     // Client size in the form's scale unit.
     float ScaleWidth() const;

@@ -9,15 +9,8 @@ namespace forms {
 HScrollBar::HScrollBar(Container& parent, HScrollBarDesign design, std::function<void()> onChange)
     : Control(parent, design.place), design_(design), onChange_(std::move(onChange)) {}
 
-HScrollBar::~HScrollBar() {
-    if (window_) DestroyWindow(window_);
-}
-
 void HScrollBar::Create() {
-    const RECT place = PixelRect();
-    window_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_HORZ, place.left,
-                              place.top, place.right - place.left, place.bottom - place.top, parent_.Hwnd(), nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+    window_.Create(L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_HORZ, PixelRect(), parent_.Hwnd());
     // No page size: the thumb keeps its fixed size and every value up to Max
     // stays reachable.
     SCROLLINFO info{};
@@ -26,14 +19,14 @@ void HScrollBar::Create() {
     info.nMin = design_.min;
     info.nMax = design_.max;
     info.nPos = design_.value;
-    SetScrollInfo(window_, SB_CTL, &info, TRUE);
+    SetScrollInfo(window_.Get(), SB_CTL, &info, TRUE);
 }
 
 void HScrollBar::SetValue(int16_t value) {
     if (value < design_.min || value > design_.max) Raise(ErrorNumber::InvalidProcedureCall);
     if (value == design_.value) return;
     design_.value = value;
-    if (window_) SetScrollPos(window_, SB_CTL, value, TRUE);
+    if (window_.Get()) SetScrollPos(window_.Get(), SB_CTL, value, TRUE);
     if (onChange_) onChange_();
 }
 

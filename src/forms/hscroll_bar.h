@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "forms/child_window.h"
 #include "forms/container.h"
 
 namespace forms {
@@ -24,10 +25,9 @@ struct HScrollBarDesign {
 class HScrollBar : public Control {
 public:
     HScrollBar(Container& parent, HScrollBarDesign design, std::function<void()> onChange);
-    ~HScrollBar() override;
 
     void Create() override;
-    HWND Hwnd() const override { return window_; }
+    HWND Hwnd() const override { return window_.Get(); }
 
     int16_t Value() const { return design_.value; }
     // A value outside Min..Max is refused with a run-time error.
@@ -44,7 +44,7 @@ private:
     void MoveTo(int32_t value);
 
     HScrollBarDesign design_;
-    HWND window_ = nullptr;
+    ChildWindow window_;
     std::function<void()> onChange_;
 };
 

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
-#include "app/core/command_line.h"
+#include <new>
+
+#include "forms/core/argument_text.h"
 #include "forms/form.h"
 #include "forms/text.h"
 
@@ -37,7 +39,7 @@ std::wstring ProgramDirectory() {
     return path.substr(0, slash == 2 && path[1] == L':' ? slash + 1 : slash);
 }
 
-std::string ArgumentText() { return zoomorb::ArgumentTextFromCommandLine(Narrow(GetCommandLineW())); }
+std::string ArgumentText() { return ArgumentTextFromCommandLine(Narrow(GetCommandLineW())); }
 
 double SecondsSinceMidnight() {
     SYSTEMTIME now;
@@ -80,6 +82,18 @@ void ReportRuntimeError(const RuntimeError& error) {
     if (auto& hook = RuntimeErrorHook()) hook(error);
     MessageBoxW(nullptr, Widen(error.Message()).c_str(), L"Zoomorb", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(static_cast<UINT>(error.Code()));
+}
+
+void ReportCurrentException() {
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        ReportRuntimeError(error);
+    } catch (const std::bad_alloc&) {
+        ReportRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
+    } catch (...) {
+        ReportRuntimeError(RuntimeError(ErrorNumber::InternalError));
+    }
 }
 
 void SetEndProgramHook(std::function<void()> hook) { EndProgramHook() = std::move(hook); }

@@ -4,7 +4,6 @@
 // program ends early (End, and a run-time error nobody handled).
 
 #include <functional>
-#include <new>
 #include <string>
 
 #include "forms/core/random.h"
@@ -32,24 +31,28 @@ void RunMessageLoop();
 [[noreturn]] void EndProgram();
 // Shows the standard run-time error message box, then ends the program.
 [[noreturn]] void ReportRuntimeError(const RuntimeError& error);
+// Reports the exception being handled as a run-time error, then ends the
+// program: ours as it is, running out of memory as Out of memory, and
+// anything else (the standard library's, an empty callback's) as Internal
+// error.
+[[noreturn]] void ReportCurrentException();
 
-// Runs an event handler on behalf of a window procedure: a run-time error it
-// raises is reported here and ends the program, so that no error ever
-// crosses into the system's code.
+// Runs an event handler on behalf of a window procedure: whatever it throws
+// is reported here and ends the program, so that no exception ever unwinds
+// into the system's code.
 template <typename Handler>
 auto RunEventHandler(Handler&& handler) -> decltype(handler()) {
     try {
         return handler();
-    } catch (const RuntimeError& error) {
-        ReportRuntimeError(error);
-    } catch (const std::bad_alloc&) {
-        ReportRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
+    } catch (...) {
+        ReportCurrentException();
     }
 }
 
 // In-process tests replace these two to observe them; the replacement must
 // not return normally (throw instead). Passing an empty function restores
-// the real behaviour.
+// the real behaviour. What a replacement throws inside an event handler is
+// caught by the handler's guard like anything else.
 void SetEndProgramHook(std::function<void()> hook);
 void SetRuntimeErrorHook(std::function<void(const RuntimeError&)> hook);
 

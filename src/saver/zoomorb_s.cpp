@@ -1,15 +1,18 @@
 #include "saver/zoomorb_s.h"
 
-#include "app/core/command_line.h"
-#include "app/zoomorb_b.h"
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "resources/resource_ids.h"
 #include "saver/core/cursor_step.h"
+#include "saver/core/glass_geometry.h"
 #include "saver/core/view_source.h"
 #include "saver/core/window_step.h"
 #include "saver/shape_form.h"
+#include "shared/captions.h"
+#include "shared/settings.h"
+#include "shared/system.h"
+#include "shared/window_utilities.h"
 
 namespace zoomorb::saver {
 namespace {
@@ -21,7 +24,7 @@ constexpr UINT kScreenSaveActive = 17;  // SPI_SETSCREENSAVEACTIVE
 
 forms::FormDesign SaverDesign() {
     forms::FormDesign design;
-    design.caption = L"Zoomorb_Main";
+    design.caption = kSaverCaption;
     design.border = forms::BorderStyle::None;
     design.widthTwips = 4380;
     design.heightTwips = 3120;
@@ -35,13 +38,9 @@ forms::FormDesign SaverDesign() {
 // of fixed pixels: its place is given in pixels so it stays there at any DPI.
 forms::PictureBoxDesign LensDesign() {
     forms::PictureBoxDesign design;
-    design.place = forms::TwipsRect{forms::PixelsToTwipsX(40), forms::PixelsToTwipsY(5), forms::PixelsToTwipsX(156),
-                                    forms::PixelsToTwipsY(151)};
+    design.place = forms::TwipsRect{forms::PixelsToTwipsX(glass::kLensLeft), forms::PixelsToTwipsY(glass::kLensTop),
+                                    forms::PixelsToTwipsX(glass::kLensWidth), forms::PixelsToTwipsY(glass::kLensHeight)};
     return design;
-}
-
-bool IsSaverMode() {
-    return ModeOf(ParseArgumentText(forms::ArgumentText())) == SaverMode::Saver;
 }
 
 }  // namespace
@@ -59,8 +58,9 @@ Zoomorb_S::Zoomorb_S()
       Timer3(*this, kWindowIntervalMs, [this] { Timer3_Timer(); }) {}
 
 void Zoomorb_S::Form_Load() {
-    // Every step stands on its own: one that fails never stops the others.
-    saverMode_ = IsSaverMode();
+    // Every step stands on its own: one that raises a run-time error (checked
+    // arithmetic or conversions, the picture's walk) is skipped and never
+    // stops the others.
     forms::IgnoreErrors([&] {
         state_ = SetUpSaverState(CurrentScreen(), Width(), Height(), forms::SharedRandom(),
                                  forms::SecondsSinceMidnight());
@@ -72,14 +72,10 @@ void Zoomorb_S::Form_Load() {
             Zoomorb_B::ShapeFormFromPicture(*this, key);
         }
     });
-    forms::IgnoreErrors([&] {
-        forms::UniqueRegion lens(CreateEllipticRgn(0, 0, 157, 153));
-        if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
-    });
-    forms::IgnoreErrors([&] {
-        DesktopWnd = GetDesktopWindow();
-        DesktopDC = forms::WindowDc(DesktopWnd);
-    });
+    forms::UniqueRegion lens(CreateEllipticRgn(0, 0, glass::kLensEllipseWidth, glass::kLensEllipseHeight));
+    if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
+    DesktopWnd = GetDesktopWindow();
+    DesktopDC = forms::WindowDc(DesktopWnd);
     forms::IgnoreErrors([&] { Zoomorb_B::SetTopmost(*this, true); });
 }
 
@@ -124,24 +120,25 @@ void Zoomorb_S::EndSaver() {
     if (endingSaver_) return;
     endingSaver_ = true;
     bool accepted = true;
-    forms::IgnoreErrors([&] {
-        if (saverMode_ && !Zoomorb_B::IsWindowsNT()) accepted = PasswordAccepted();
-    });
+    if (saverMode_ && !Zoomorb_B::IsWindowsNT()) accepted = PasswordAccepted();
     if (!accepted) {
         endingSaver_ = false;
         return;
     }
-    forms::IgnoreErrors([] { forms::ProcessMessages(); });
+    forms::ProcessMessages();
     RestoreAndEnd();
 }
 
 void Zoomorb_S::RestoreAndEnd() {
     endingSaver_ = true;
-    forms::IgnoreErrors([&] {
-        if (saverMode_) Zoomorb_B::SetSaverStopped(true);
-    });
-    forms::IgnoreErrors([] { SystemParametersInfoA(kScreenSaveActive, 1, nullptr, 0); });
-    forms::IgnoreErrors([&] { Unload(); });
+    // While the 9x family believes a saver runs, it keeps Ctrl+Alt+Del and
+    // the task-switching keys off: tell it ours has stopped.
+    if (saverMode_) Zoomorb_B::SetSaverStopped(true);
+    // Leave the system's screen saver switched on for this session (the
+    // user's stored choice is not written), so that the idle timer starts a
+    // saver again after this one.
+    SystemParametersInfoA(kScreenSaveActive, 1, nullptr, 0);
+    Unload();
     forms::EndProgram();
 }
 

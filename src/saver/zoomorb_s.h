@@ -20,6 +20,11 @@ public:
 
     forms::PictureBox Display;
 
+    // Started by the system as its saver (mode "S"), which start-up knows:
+    // only then is the system told when the saver ends, and the 9x family's
+    // password asked for.
+    void SetSaverMode(bool saverMode) { saverMode_ = saverMode; }
+
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/zoomorb_b.h"
 #include "forms/core/numbers.h"
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
@@ -11,6 +10,10 @@
 #include "forms/text.h"
 #include "resources/resource_ids.h"
 #include "settings_dialog/core/gradient.h"
+#include "shared/captions.h"
+#include "shared/core/settings_value.h"
+#include "shared/settings.h"
+#include "shared/window_utilities.h"
 
 namespace zoomorb::settings_dialog {
 namespace {
@@ -23,29 +26,22 @@ constexpr forms::TwipsRect AtDesign(int32_t left, int32_t top, int32_t width, in
                             height * kDesignTwipsPerPixel};
 }
 
-// Fixed allowances for the frame (4 px a side) and the caption bar (19 px).
-constexpr int32_t kFrameAllowanceX = 8;
-constexpr int32_t kFrameAllowanceY = 27;
-
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kSilver = RGB(192, 192, 192);
 
-// Magnification: never 0, which the saver divides by; from the minimum the
-// arrow steps of 10 land exactly on the default 200 and on the maximum 500.
-constexpr int16_t kMinimumPercent = 10;
-constexpr int16_t kMaximumPercent = 500;
+// The scroll bar spans the magnification's valid range, in steps of ten.
+constexpr int16_t kMinimumPercent = zoomorb::kMinimumMagnification;
+constexpr int16_t kMaximumPercent = zoomorb::kMaximumMagnification;
+constexpr int16_t kDefaultPercent = zoomorb::kDefaultMagnification;
 constexpr int16_t kArrowStep = 10;
 constexpr int16_t kTrackStep = 50;
-constexpr int16_t kDefaultPercent = 200;
 
-constexpr wchar_t kSection[] = L"Section";
-constexpr wchar_t kMagnificationKey[] = L"倍率";
 constexpr wchar_t kPercentSign[] = L"％";
 
 forms::FormDesign DialogDesign() {
     forms::FormDesign design;
-    design.caption = L"Zoomorb Saver";
+    design.caption = kSettingsDialogCaption;
     design.border = forms::BorderStyle::Sizable;
     design.widthTwips = 5790;
     design.heightTwips = 3525;
@@ -93,7 +89,7 @@ Zoomorb_P::Zoomorb_P()
              LabelAt(AtDesign(12, 152, 203, 13), L"注 ： セーバーの終了はESCキーのみ", GetSysColor(COLOR_BTNTEXT))),
       lbl_URL(Pic_C, LabelAt(AtDesign(12, 172, 214, 13), forms::Widen(ZOOMORB_HOME_PAGE), kWhite, DialogFont(true)),
               [this] { lbl_URL_Click(); }),
-      lbl0(Pic_C, LabelAt(AtDesign(148, 32, 26, 13), kMagnificationKey, kBlack)),
+      lbl0(Pic_C, LabelAt(AtDesign(148, 32, 26, 13), L"倍率", kBlack)),
       lbl9(Pic_C, LabelAt(AtDesign(148, 12, 165, 13), L"Designed by Quorvat Ver.1.1.0", kWhite)) {
     SetScaleMode(forms::ScaleMode::Pixels);
     Cmd_End.SetPointer(HandPointer());
@@ -101,15 +97,19 @@ Zoomorb_P::Zoomorb_P()
 }
 
 void Zoomorb_P::Form_Load() {
-    // Every statement stands on its own: one that fails is skipped.
+    // Every statement stands on its own: one that raises a run-time error
+    // (checked conversions and arithmetic, a value the scroll bar refuses)
+    // is skipped.
     forms::IgnoreErrors([&] { Bairitu.SetValue(forms::ToInt16(Zoomorb_B::Magnification)); });
-    forms::IgnoreErrors([&] { Bairitu.SetPointer(Cmd_End.Pointer()); });
+    Bairitu.SetPointer(Cmd_End.Pointer());
     forms::IgnoreErrors([&] { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); });
+    // The client area holds the picture box exactly, within the frame the
+    // system draws: its size differs between systems and grows with the DPI.
     forms::IgnoreErrors([&] {
-        SetWidth(forms::ToInt32((Pic_C.ScaleWidth() + kFrameAllowanceX) * double{forms::TwipsPerPixelX()}));
+        SetWidth(forms::ToInt32((Pic_C.ScaleWidth() + FrameSize().cx) * double{forms::TwipsPerPixelX()}));
     });
     forms::IgnoreErrors([&] {
-        SetHeight(forms::ToInt32((Pic_C.ScaleHeight() + kFrameAllowanceY) * double{forms::TwipsPerPixelY()}));
+        SetHeight(forms::ToInt32((Pic_C.ScaleHeight() + FrameSize().cy) * double{forms::TwipsPerPixelY()}));
     });
     forms::IgnoreErrors([&] {
         const int32_t left = forms::CheckedInt32(forms::IntDiv(forms::ScreenWidthTwips() - int64_t{Width()}, 2));
@@ -117,12 +117,11 @@ void Zoomorb_P::Form_Load() {
         Move(left, top);
     });
     POINT cursor{};
-    bool cursorKnown = false;
-    forms::IgnoreErrors([&] { cursorKnown = GetCursorPos(&cursor) != 0; });
+    const bool cursorKnown = GetCursorPos(&cursor) != 0;
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginX = cursorKnown ? forms::ToInt16(cursor.x) : int16_t{0}; });
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginY = cursorKnown ? forms::ToInt16(cursor.y) : int16_t{0}; });
-    forms::IgnoreErrors([&] { Zoomorb_B::AnimateOpen(Hwnd()); });
-    forms::IgnoreErrors([] { forms::SetScreenMousePointer(forms::MousePointer::Default); });
+    Zoomorb_B::AnimateOpen(Hwnd());
+    forms::SetScreenMousePointer(forms::MousePointer::Default);
 }
 
 void Zoomorb_P::Form_Resize() {
@@ -138,9 +137,7 @@ void Zoomorb_P::Form_Resize() {
 void Zoomorb_P::Bairitu_Change() { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); }
 
 void Zoomorb_P::Cmd_End_Click() {
-    Zoomorb_B::IniKey = kMagnificationKey;
-    Zoomorb_B::IniValue = forms::Widen(forms::Str(Bairitu.Value()));
-    Zoomorb_B::WriteIniString(kSection, Zoomorb_B::IniKey, Zoomorb_B::IniValue, Zoomorb_B::SettingsFilePath());
+    Zoomorb_B::SaveSettings(Bairitu.Value());
     Unload();
     forms::EndProgram();
 }
@@ -148,9 +145,7 @@ void Zoomorb_P::Cmd_End_Click() {
 void Zoomorb_P::Form_Unload(int&) { Zoomorb_B::AnimateClose(Hwnd()); }
 
 void Zoomorb_P::lbl_URL_Click() {
-    forms::IgnoreErrors([&] {
-        ShellExecuteW(Hwnd(), L"open", lbl_URL.Caption().c_str(), L"", L"", SW_SHOWNORMAL);
-    });
+    ShellExecuteW(Hwnd(), L"open", lbl_URL.Caption().c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 Zoomorb_P& SettingsDialog() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "saver/core/glass_geometry.h"
 
 namespace e2e {
 namespace {
@@ -175,11 +176,12 @@ TEST(SaverMotion, TheGlassStepsEveryTenthOfASecondAndTurnsAtTheEdges) {
     HWND saver = process.WaitForWindow(L"Zoomorb_Main");
     ASSERT_NE(saver, nullptr);
 
-    // The turning limits at 15 twips per pixel: the circle of the glass
-    // (columns 36 to 198, rows 2 to 158 of the picture) has passed the last
-    // column or row, or reached the first.
-    AxisWatch horizontal("horizontal", GetSystemMetrics(SM_CXSCREEN) - 199, -35);
-    AxisWatch vertical("vertical", GetSystemMetrics(SM_CYSCREEN) - 159, -2);
+    // The turning limits at 15 twips per pixel: the circle of the glass has
+    // passed the screen's last column or row, or about reached the first
+    // (-524 and -29 twips: -35 and -2 whole pixels).
+    namespace glass = zoomorb::glass;
+    AxisWatch horizontal("horizontal", GetSystemMetrics(SM_CXSCREEN) - glass::kColumnsToCircleEnd, -35);
+    AxisWatch vertical("vertical", GetSystemMetrics(SM_CYSCREEN) - glass::kRowsToCircleEnd, -2);
 
     std::vector<WindowPlace> places{{std::chrono::steady_clock::now(), WindowRectOf(saver)}};
     std::ostringstream problems;
@@ -193,7 +195,7 @@ TEST(SaverMotion, TheGlassStepsEveryTenthOfASecondAndTurnsAtTheEdges) {
         const RECT last = places.back().rect;
         if (now.left == last.left && now.top == last.top) continue;
         places.push_back({std::chrono::steady_clock::now(), now});
-        if (now.right - now.left != 203 || now.bottom - now.top != 197)
+        if (now.right - now.left != glass::kPictureWidth || now.bottom - now.top != glass::kPictureHeight)
             problems << "\n  size changed to " << now.right - now.left << " x " << now.bottom - now.top;
         const int turnsBefore = horizontal.Turns() + vertical.Turns();
         const int ticksX = horizontal.Note(last.left, now.left - last.left, problems);

@@ -12,16 +12,17 @@
 
 #include "desktop_pattern.h"
 #include "harness.h"
+#include "saver/core/glass_geometry.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kGlassWidth = 203;
-constexpr int kGlassHeight = 197;
-constexpr int kLensLeft = 40;
-constexpr int kLensTop = 5;
-constexpr int kLensWidth = 156;
-constexpr int kLensHeight = 151;
+using zoomorb::glass::kLensHeight;
+using zoomorb::glass::kLensLeft;
+using zoomorb::glass::kLensTop;
+using zoomorb::glass::kLensWidth;
+constexpr int kGlassWidth = zoomorb::glass::kPictureWidth;
+constexpr int kGlassHeight = zoomorb::glass::kPictureHeight;
 
 float TwipsPerPixel() {
     HDC screen = GetDC(nullptr);
@@ -119,7 +120,7 @@ TEST(SaverWindow, AppearsTopmostAtTheCentreCutToTheGlassWithoutTakingTheFocus) {
     EXPECT_EQ(lensRect.bottom - lensRect.top, kLensHeight);
 
     HRGN lensShape = CreateRectRgn(0, 0, 0, 0);
-    HRGN ellipse = CreateEllipticRgn(0, 0, 157, 153);
+    HRGN ellipse = CreateEllipticRgn(0, 0, zoomorb::glass::kLensEllipseWidth, zoomorb::glass::kLensEllipseHeight);
     ASSERT_NE(GetWindowRgn(lens, lensShape), ERROR);
     // Compared pixel by pixel: the system may store the same region in other rectangles.
     EXPECT_EQ(PixelsInOneOnly(lensShape, ellipse, RECT{-4, -4, 164, 160}), 0);

@@ -144,19 +144,34 @@ TEST(SettingsDialog, ASecondStartWhileItIsOpenEndsAtOnce) {
     EXPECT_TRUE(first.IsRunning());
 }
 
-TEST(SettingsDialog, ScalesWithTheDpi) {
-    ProgramCopy program;
-    ScopedLogPixels dpi(144);
-    SaverProcess process(program, "/c");
-    const OpenDialog dialog = FindDialog(process);
-    ASSERT_NE(dialog.window, nullptr);
-    // The picture box grows to 567 x 312 pixels; the frame allowances of
-    // 8 x 27 pixels stay as they are.
-    ExpectCentred(dialog.window, SIZE{575, 339});
-    RECT bar{};
-    GetWindowRect(dialog.scrollBar, &bar);
-    EXPECT_EQ(SizeOf(bar).cx, 170);
-    EXPECT_EQ(SizeOf(bar).cy, 26);
+TEST(SettingsDialog, ItsClientAreaHoldsTheWholePictureAtEveryDpi) {
+    // The picture box's 378 x 208 design pixels and the scroll bar grow with
+    // the DPI; the frame around them is as large as the system draws it.
+    const struct {
+        DWORD dotsPerInch;
+        SIZE picture;
+        SIZE scrollBar;
+    } cases[] = {{96, {378, 208}, {113, 17}}, {144, {567, 312}, {170, 26}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dotsPerInch);
+        ProgramCopy program;
+        ScopedLogPixels dpi(c.dotsPerInch);
+        SaverProcess process(program, "/c");
+        const OpenDialog dialog = FindDialog(process);
+        ASSERT_NE(dialog.window, nullptr);
+        RECT client{}, picture{}, bar{};
+        GetClientRect(dialog.window, &client);
+        GetWindowRect(FindDescendantOfClass(dialog.window, L"ZoomorbPictureBox"), &picture);
+        GetWindowRect(dialog.scrollBar, &bar);
+        EXPECT_EQ(SizeOf(picture).cx, c.picture.cx);
+        EXPECT_EQ(SizeOf(picture).cy, c.picture.cy);
+        EXPECT_EQ(SizeOf(client).cx, c.picture.cx);
+        EXPECT_EQ(SizeOf(client).cy, c.picture.cy);
+        EXPECT_EQ(SizeOf(bar).cx, c.scrollBar.cx);
+        EXPECT_EQ(SizeOf(bar).cy, c.scrollBar.cy);
+        PostMessageW(dialog.window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(process.WaitForExit(kEndsAtOnce).has_value());
+    }
 }
 
 }  // namespace

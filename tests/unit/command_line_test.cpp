@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "app/core/command_line.h"
-#include "app/core/settings_value.h"
+#include "forms/core/argument_text.h"
 #include "forms/core/runtime_error.h"
+#include "shared/core/settings_value.h"
 
 using zoomorb::ModeOf;
 using zoomorb::ParseArgumentText;
 using zoomorb::SaverMode;
 
 TEST(CommandLine, ArgumentTextLeavesOutTheProgramPath) {
-    EXPECT_EQ(zoomorb::ArgumentTextFromCommandLine("\"C:\\Program Files\\Zoomorb.scr\"  /p 1234"), "/p 1234");
-    EXPECT_EQ(zoomorb::ArgumentTextFromCommandLine("C:\\WINDOWS\\ZOOMOR~1.SCR /s"), "/s");
-    EXPECT_EQ(zoomorb::ArgumentTextFromCommandLine("Zoomorb.scr"), "");
-    EXPECT_EQ(zoomorb::ArgumentTextFromCommandLine("  \"Zoomorb.scr\""), "");
-    EXPECT_EQ(zoomorb::ArgumentTextFromCommandLine("\"unterminated /s"), "");
+    EXPECT_EQ(forms::ArgumentTextFromCommandLine("\"C:\\Program Files\\Zoomorb.scr\"  /p 1234"), "/p 1234");
+    EXPECT_EQ(forms::ArgumentTextFromCommandLine("C:\\WINDOWS\\ZOOMOR~1.SCR /s"), "/s");
+    EXPECT_EQ(forms::ArgumentTextFromCommandLine("Zoomorb.scr"), "");
+    EXPECT_EQ(forms::ArgumentTextFromCommandLine("  \"Zoomorb.scr\""), "");
+    EXPECT_EQ(forms::ArgumentTextFromCommandLine("\"unterminated /s"), "");
 }
 
 TEST(CommandLine, ModeLetterIsTheUpperCasedSecondCharacter) {

@@ -14,7 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "saver/core/glass_geometry.h"
+
 namespace {
+
+namespace glass = zoomorb::glass;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -72,8 +76,6 @@ std::ostream& operator<<(std::ostream& out, const Box& box) {
     return out << "x " << box.left << ".." << box.right << ", y " << box.top << ".." << box.bottom;
 }
 
-constexpr int kHandleTop = 159;
-
 class LensBitmap : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { lens_ = new Bitmap(ReadBmp("lens.bmp")); }
@@ -86,23 +88,26 @@ private:
 Bitmap* LensBitmap::lens_ = nullptr;
 
 TEST_F(LensBitmap, GlassLiesExactlyInTheRangesTheSaverAssumes) {
-    ASSERT_EQ(Lens().width, 203);
-    ASSERT_EQ(Lens().height, 197);
+    ASSERT_EQ(Lens().width, glass::kPictureWidth);
+    ASSERT_EQ(Lens().height, glass::kPictureHeight);
     ASSERT_EQ(Lens().bitsPerPixel, 24);
     Box circle, handle;
     for (int y = 0; y < Lens().height; ++y)
         for (int x = 0; x < Lens().width; ++x)
-            if (!Lens().At(x, y).IsKey()) (y < kHandleTop ? circle : handle).Add(x, y);
-    EXPECT_EQ(circle, (Box{36, 2, 198, 158}));
-    EXPECT_EQ(handle, (Box{108, 159, 126, 194}));
+            if (!Lens().At(x, y).IsKey()) (y < glass::kHandle.y.first ? circle : handle).Add(x, y);
+    const auto boxOf = [](const glass::Area& area) { return Box{area.x.first, area.y.first, area.x.last, area.y.last}; };
+    EXPECT_EQ(circle, boxOf(glass::kCircle));
+    EXPECT_EQ(handle, boxOf(glass::kHandle));
 }
 
 TEST_F(LensBitmap, InteriorIsWhiteWhereTheLensViewGoes) {
-    // The ellipse inscribed in x 40..194, y 6..155, tested at pixel centres.
-    const double cx = 117, cy = 80.5, rx = 77.5, ry = 75;
+    // The ellipse inscribed in the interior's pixels, tested at pixel centres.
+    const glass::Span xs = glass::kInterior.x, ys = glass::kInterior.y;
+    const double cx = (xs.first + xs.last) / 2.0, cy = (ys.first + ys.last) / 2.0;
+    const double rx = (xs.last - xs.first + 1) / 2.0, ry = (ys.last - ys.first + 1) / 2.0;
     int whiteInside = 0, inside = 0;
-    for (int y = 6; y <= 155; ++y) {
-        for (int x = 40; x <= 194; ++x) {
+    for (int y = ys.first; y <= ys.last; ++y) {
+        for (int x = xs.first; x <= xs.last; ++x) {
             double dx = (x - cx) / rx, dy = (y - cy) / ry;
             if (dx * dx + dy * dy > 1) continue;
             ++inside;
@@ -142,7 +147,7 @@ TEST_F(LensBitmap, KeyColourRunsGiveOneClosedOutline) {
         int rowRuns = 0;
         for (int x = 0; x < Lens().width; ++x)
             if (!Lens().At(x, y).IsKey() && (x == 0 || Lens().At(x - 1, y).IsKey())) ++rowRuns;
-        EXPECT_EQ(rowRuns > 0, y >= 2 && y <= 194) << "row " << y;
+        EXPECT_EQ(rowRuns > 0, y >= glass::kCircle.y.first && y <= glass::kHandle.y.last) << "row " << y;
         runs += rowRuns;
     }
     EXPECT_EQ(runs, 193);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "saver/core/glass_geometry.h"
 #include "saver/core/window_step.h"
 
 namespace zoomorb::saver {
@@ -61,7 +62,8 @@ TEST(SaverWindowStep, OnlyTheEdgeMovedTowardsIsTested) {
 TEST(SaverWindowStep, CrossesA4KScreenToEveryEdge) {
     // Positions beyond 32767 twips: 16-bit ones would overflow here.
     const ScreenMetrics screen{57600, 32400, 15.0f, 15.0f};
-    const float rightLimit = 57600 - 199 * 15, bottomLimit = 32400 - 159 * 15;
+    const float rightLimit = 57600 - glass::kColumnsToCircleEnd * 15;
+    const float bottomLimit = 32400 - glass::kRowsToCircleEnd * 15;
     forms::Random random;
     LensMotion lens{26610, 14640, 150, 150};
     int32_t minLeft = lens.left, maxLeft = lens.left, minTop = lens.top, maxTop = lens.top;
@@ -72,12 +74,12 @@ TEST(SaverWindowStep, CrossesA4KScreenToEveryEdge) {
         minTop = std::min(minTop, lens.top);
         maxTop = std::max(maxTop, lens.top);
     }
-    EXPECT_LT(minLeft, -524);
-    EXPECT_GE(minLeft, -524 - 150);
+    EXPECT_LT(minLeft, glass::kLeftTurnTwips);
+    EXPECT_GE(minLeft, glass::kLeftTurnTwips - 150);
     EXPECT_GT(maxLeft, rightLimit);
     EXPECT_LE(maxLeft, rightLimit + 150);
-    EXPECT_LT(minTop, -29);
-    EXPECT_GE(minTop, -29 - 150);
+    EXPECT_LT(minTop, glass::kTopTurnTwips);
+    EXPECT_GE(minTop, glass::kTopTurnTwips - 150);
     EXPECT_GT(maxTop, bottomLimit);
     EXPECT_LE(maxTop, bottomLimit + 150);
 }

@@ -1,16 +1,20 @@
 // The form engine as the forms rely on it: life and events, geometry in
-// twips, timers, persistent drawing, and run-time errors that reach a window
-// procedure.
+// twips, timers, persistent drawing, child controls, and errors that reach a
+// window procedure.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "forms/command_button.h"
 #include "forms/core/runtime_error.h"
 #include "forms/form.h"
+#include "forms/hscroll_bar.h"
 #include "forms/label.h"
 #include "forms/picture_box.h"
 #include "forms/program.h"
@@ -159,16 +163,61 @@ TEST(FormEngine, PictureBoxKeepsWhatIsDrawnIntoIt) {
     ReleaseDC(form.Box.Hwnd(), screen);
 }
 
-TEST(FormEngine, ARunTimeErrorInAnEventIsReportedAndEndsTheProgram) {
+// A form whose one timer runs the given handler, and never ticks by itself.
+class FormWithTimer : public forms::Form {
+public:
+    explicit FormWithTimer(std::function<void()> onTimer)
+        : forms::Form(forms::FormDesign{}), Tick(*this, USER_TIMER_MAXIMUM, std::move(onTimer)) {}
+    forms::Timer Tick;
+};
+
+TEST(FormEngine, AnyErrorInAnEventIsReportedAndEndsTheProgram) {
     forms::SetRuntimeErrorHook([](const forms::RuntimeError& error) { throw ErrorReported{error.Code()}; });
-    try {
-        forms::RunEventHandler([] { forms::Raise(forms::ErrorNumber::Overflow); });
-        ADD_FAILURE() << "not reported";
-    } catch (const ErrorReported& reported) {
-        EXPECT_EQ(reported.number, 6);
+    const struct {
+        const char* thrown;
+        std::function<void()> handler;
+        int number;
+    } cases[] = {
+        {"a run-time error", [] { forms::Raise(forms::ErrorNumber::Overflow); }, 6},
+        {"out of memory", [] { throw std::bad_alloc(); }, 7},
+        {"the standard library's", [] { (void)std::vector<int>().at(1); }, 51},
+        {"no exception class at all", [] { throw 42; }, 51},
+        {"an empty callback's", nullptr, 51},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.thrown);
+        FormWithTimer form(c.handler);
+        form.Load();
+        // Called directly rather than through the system, so that what leaves
+        // the procedure reaches the test: only the hook's report may.
+        const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(form.Hwnd(), GWLP_WNDPROC));
+        try {
+            procedure(form.Hwnd(), WM_TIMER, form.Tick.Id(), 0);
+            ADD_FAILURE() << "not reported";
+        } catch (const ErrorReported& reported) {
+            EXPECT_EQ(reported.number, c.number);
+        } catch (...) {
+            ADD_FAILURE() << "escaped the window procedure";
+        }
     }
     EXPECT_EQ(forms::RunEventHandler([] { return 42; }), 42) << "results pass through";
     forms::SetRuntimeErrorHook(nullptr);
+}
+
+TEST(FormEngine, ControlsForgetTheirWindowsWhenTheParentIsDestroyed) {
+    TestForm form;
+    forms::CommandButton button(form, forms::CommandButtonDesign{forms::TwipsRect{0, 0, 1200, 300}, L"OK", {}}, {});
+    forms::HScrollBar bar(form.Box, forms::HScrollBarDesign{forms::TwipsRect{0, 0, 1200, 255}, 0, 100, 1, 10, 0}, {});
+    form.Load();
+    ASSERT_TRUE(IsWindow(button.Hwnd()));
+    ASSERT_TRUE(IsWindow(bar.Hwnd()));
+    form.Unload();
+    // The system may give the old handles to new windows: they are not ours
+    // to move or destroy any more.
+    EXPECT_EQ(button.Hwnd(), nullptr);
+    EXPECT_EQ(bar.Hwnd(), nullptr);
+    bar.SetValue(40);
+    EXPECT_EQ(bar.Value(), 40);
 }
 
 TEST(FormEngine, AWindowlessLabelIsClickedByAPressAndReleaseOnIt) {

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-
-#include "app/zoomorb_b.h"
 #include "file_bytes.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "settings_dialog/zoomorb_p.h"
+#include "shared/settings.h"
+#include "shared/window_utilities.h"
 
 namespace zoomorb::settings_dialog {
 namespace {

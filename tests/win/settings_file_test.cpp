@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-
-#include "app/zoomorb_b.h"
 #include "file_bytes.h"
+#include "shared/settings.h"
 
 namespace {
 

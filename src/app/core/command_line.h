@@ -22,10 +22,6 @@ struct CommandLine {
     std::string handleText;    // from the fourth character on, case kept
 };
 
-// The full command line as the system gives it: strips the program's path
-// (quoted or not) and the blanks before the argument.
-std::string ArgumentTextFromCommandLine(std::string_view fullCommandLine);
-
 CommandLine ParseArgumentText(std::string_view argumentText);
 
 SaverMode ModeOf(const CommandLine& commandLine);

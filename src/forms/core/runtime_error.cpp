@@ -10,6 +10,7 @@ const char* RuntimeError::Description() const {
         case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
         case ErrorNumber::DivisionByZero: return "Division by zero";
         case ErrorNumber::TypeMismatch: return "Type mismatch";
+        case ErrorNumber::InternalError: return "Internal error";
     }
     return "Application-defined or object-defined error";
 }

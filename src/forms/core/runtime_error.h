@@ -16,6 +16,8 @@ enum class ErrorNumber : int {
     SubscriptOutOfRange = 9,
     DivisionByZero = 11,
     TypeMismatch = 13,
+    // An exception that is none of ours reached an event's guard.
+    InternalError = 51,
 };
 
 class RuntimeError {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/core/settings_value.h"
 #include "forms/core/numbers.h"
+#include "shared/core/settings_value.h"
 
 namespace zoomorb::saver {
 

@@ -1,19 +1,11 @@
 #include "window_step.h"
 
 #include "forms/core/numbers.h"
+#include "saver/core/glass_geometry.h"
 #include "saver/core/lens_speed.h"
 
 namespace zoomorb::saver {
 namespace {
-
-// The limits follow the circle of the glass picture (columns 36 to 198, rows
-// 2 to 158) at 15 twips per pixel: the window turns when the circle has
-// passed the last column or row, or reached the first. The far limits scale
-// with the pixel size; the near ones are fixed numbers of twips.
-constexpr float kCircleRightColumnsPastLeft = 199.0f;
-constexpr float kCircleBottomRowsPastTop = 159.0f;
-constexpr int32_t kLeftLimitTwips = -524;
-constexpr int32_t kTopLimitTwips = -29;
 
 // Only the edge the window moves towards is tested, so a window beyond a
 // limit that already moves away from it is not turned again.
@@ -37,14 +29,15 @@ void StepWindow(LensMotion& lens, const ScreenMetrics& screen, forms::Random& ra
 
     random.Reseed(secondsSinceMidnight);
 
+    // The far limits scale with the pixel size, the near ones do not.
     const float rightLimit = static_cast<float>(screen.widthTwips) -
-                             kCircleRightColumnsPastLeft * screen.twipsPerPixelX;
-    lens.stepX = StepAfterEdges(lens.left, lens.stepX, rightLimit, kLeftLimitTwips, random,
+                             static_cast<float>(glass::kColumnsToCircleEnd) * screen.twipsPerPixelX;
+    lens.stepX = StepAfterEdges(lens.left, lens.stepX, rightLimit, glass::kLeftTurnTwips, random,
                                 screen.twipsPerPixelX);
 
     const float bottomLimit = static_cast<float>(screen.heightTwips) -
-                              kCircleBottomRowsPastTop * screen.twipsPerPixelY;
-    lens.stepY = StepAfterEdges(lens.top, lens.stepY, bottomLimit, kTopLimitTwips, random,
+                              static_cast<float>(glass::kRowsToCircleEnd) * screen.twipsPerPixelY;
+    lens.stepY = StepAfterEdges(lens.top, lens.stepY, bottomLimit, glass::kTopTurnTwips, random,
                                 screen.twipsPerPixelY);
 }
 

@@ -1,6 +1,5 @@
-#include <windows.h>
+#include "shared/window_utilities.h"
 
-#include "app/zoomorb_b.h"
 #include "forms/core/numbers.h"
 #include "forms/form.h"
 #include "forms/screen.h"

@@ -1,12 +1,12 @@
+#include "shared/settings.h"
+
 #include <windows.h>
 
 #include <vector>
 
-#include "app/core/settings_value.h"
-#include "app/zoomorb_b.h"
-#include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/text.h"
+#include "shared/core/settings_value.h"
 
 namespace Zoomorb_B {
 
@@ -16,6 +16,8 @@ std::wstring IniValue;
 
 namespace {
 
+// The settings file beside the program, its one section and its one key.
+constexpr wchar_t kFileName[] = L"Zoomorb.ini";
 constexpr wchar_t kSection[] = L"Section";
 constexpr wchar_t kMagnificationKey[] = L"倍率";
 // Keys are stored in code page 932 on every system, so a file reads the same
@@ -46,15 +48,20 @@ std::string AnsiPath(const std::wstring& path) {
 std::wstring SettingsFilePath() {
     std::wstring directory = forms::ProgramDirectory();
     if (!directory.empty() && directory.back() != L'\\') directory += L'\\';
-    return directory + L"Zoomorb.ini";
+    return directory + kFileName;
 }
 
 void LoadSettings() {
-    forms::IgnoreErrors([] { IniKey = kMagnificationKey; });
-    std::wstring path;
-    forms::IgnoreErrors([&] { path = SettingsFilePath(); });
-    forms::IgnoreErrors([&] { IniValue = ReadIniString(kSection, IniKey, path); });
-    forms::IgnoreErrors([] { Magnification = zoomorb::MagnificationFromText(forms::Narrow(IniValue)); });
+    IniKey = kMagnificationKey;
+    IniValue = ReadIniString(kSection, IniKey, SettingsFilePath());
+    // Text that is no usable number gives the default rather than an error.
+    Magnification = zoomorb::MagnificationFromText(forms::Narrow(IniValue));
+}
+
+bool SaveSettings(int32_t magnification) {
+    IniKey = kMagnificationKey;
+    IniValue = forms::Widen(zoomorb::MagnificationToText(magnification));
+    return WriteIniString(kSection, IniKey, IniValue, SettingsFilePath());
 }
 
 std::wstring ReadIniString(const std::wstring& section, const std::wstring& key, const std::wstring& file) {
@@ -64,12 +71,11 @@ std::wstring ReadIniString(const std::wstring& section, const std::wstring& key,
     return forms::FromCodePage(buffer, CP_ACP);
 }
 
-std::wstring WriteIniString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-                            const std::wstring& file) {
-    WritePrivateProfileStringA(AnsiText(section.substr(0, kMaxNameLength)).c_str(),
-                               forms::ToCodePage(key.substr(0, kMaxNameLength), kKeyCodePage).c_str(),
-                               AnsiText(value).c_str(), AnsiPath(file).c_str());
-    return {};
+bool WriteIniString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                    const std::wstring& file) {
+    return WritePrivateProfileStringA(AnsiText(section.substr(0, kMaxNameLength)).c_str(),
+                                      forms::ToCodePage(key.substr(0, kMaxNameLength), kKeyCodePage).c_str(),
+                                      AnsiText(value).c_str(), AnsiPath(file).c_str()) != FALSE;
 }
 
 }  // namespace Zoomorb_B
