@@ -1,5 +1,7 @@
 #include "saver/zoomorb_s.h"
 
+#include <chrono>
+
 #include "app/core/command_line.h"
 #include "app/zoomorb_b.h"
 #include "forms/core/runtime_error.h"
@@ -38,6 +40,10 @@ forms::PictureBoxDesign LensDesign() {
     design.place = forms::TwipsRect{forms::PixelsToTwipsX(40), forms::PixelsToTwipsY(5), forms::PixelsToTwipsX(156),
                                     forms::PixelsToTwipsY(151)};
     return design;
+}
+
+double NowMs() {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 bool IsSaverMode() {
@@ -86,12 +92,15 @@ void Zoomorb_S::Form_Load() {
 void Zoomorb_S::Form_Unload(int&) { DesktopDC.Reset(); }
 
 void Zoomorb_S::Timer1_Timer() {
+    const double start = NowMs();
+    if (!redrawPacing_.IsDue(start)) return;
     GetCursorPos(&CursorPos);
     const SourceRect source =
         ViewSourceRect(CursorPos.x, CursorPos.y, Zoomorb_B::Magnification, Display.ScaleWidth(), Display.ScaleHeight());
     Display.Cls();
     StretchBlt(Display.hDC(), 0, 0, Display.ScaleWidth(), Display.ScaleHeight(), DesktopDC.Get(), source.x, source.y,
                source.width, source.height, SRCCOPY);
+    redrawPacing_.Drew(start, NowMs());
 }
 
 void Zoomorb_S::Timer2_Timer() {

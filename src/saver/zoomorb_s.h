@@ -9,6 +9,7 @@
 #include "forms/handles.h"
 #include "forms/picture_box.h"
 #include "forms/timer.h"
+#include "saver/core/redraw_pacing.h"
 #include "saver/core/saver_state.h"
 #include "saver/core/screen_metrics.h"
 
@@ -43,6 +44,7 @@ private:
     forms::WindowDc DesktopDC;
     POINT CursorPos{};
     SaverState state_;
+    RedrawPacing redrawPacing_;
     bool saverMode_ = false;
     bool endingSaver_ = false;
 };

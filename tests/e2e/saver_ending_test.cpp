@@ -60,6 +60,27 @@ TEST(SaverEnding, WithoutAnArgumentTheSystemIsNeverToldASaverRuns) {
     ExpectScreenSaverStateRestored();
 }
 
+// At a low magnification every redraw copies a large part of the screen,
+// which may take longer than the redraw's interval: Escape must still end
+// the saver within a second.
+TEST(SaverEnding, EscapeEndsItWithinASecondAtAnyMagnification) {
+    for (const char* percent : {"5", "10", "20", "500"}) {
+        SCOPED_TRACE(std::string(percent) + " %");
+        ProgramCopy program;
+        program.WriteFile(L"Zoomorb.ini", std::string("[Section]\r\n\x94\x7B\x97\xA6=") + percent + "\r\n");
+        ForgetEscapePresses();
+        SaverProcess process(program, "/s");
+        ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
+        PumpMessagesFor(1s);
+        const auto pressed = std::chrono::steady_clock::now();
+        PressEscape();
+        const bool ended = process.WaitForExit(kEndsAfterEscape).has_value();
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - pressed);
+        EXPECT_TRUE(ended && took <= 1s) << (ended ? "ended " + std::to_string(took.count()) + " ms after Escape"
+                                                   : std::string("still running after Escape"));
+    }
+}
+
 // Moves the cursor to a screen point and presses the left button there in
 // one input, before the saver's next cursor step can move it away.
 void ClickAt(POINT point) {

@@ -142,6 +142,21 @@ TEST(FormEngine, TimersTickWhileMessagesAreProcessed) {
     EXPECT_EQ(form.ticks, ticksAtUnload) << "timers stop with their window";
 }
 
+TEST(FormEngine, ProcessingMessagesEndsThoughASlowTimerIsAlwaysDue) {
+    TestForm form;
+    int slowTicks = 0;
+    forms::Timer slow(form, 1, [&] {
+        // Slower than its interval, so it is due whenever the queue is looked at.
+        Sleep(30);
+        if (++slowTicks == 50) KillTimer(form.Hwnd(), slow.Id());
+    });
+    form.Load();
+    Sleep(50);
+    forms::ProcessMessages();
+    EXPECT_LE(slowTicks, 3) << "it went on with messages that came after it started";
+    form.Unload();
+}
+
 TEST(FormEngine, PictureBoxKeepsWhatIsDrawnIntoIt) {
     TestForm form;
     form.Show();
