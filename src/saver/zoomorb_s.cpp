@@ -86,6 +86,8 @@ void Zoomorb_S::Form_Load() {
         DesktopWnd = GetDesktopWindow();
         DesktopDC = forms::WindowDc(DesktopWnd);
     });
+    // Until RestoreAndEnd takes it away, whichever way the saver ends.
+    inputBlocker_.emplace();
     forms::IgnoreErrors([&] { Zoomorb_B::SetTopmost(*this, true); });
 }
 
@@ -106,7 +108,10 @@ void Zoomorb_S::Timer1_Timer() {
 void Zoomorb_S::Timer2_Timer() {
     const CursorPoint pointer = StepCursor(state_.orbit, CurrentScreen());
     SetCursorPos(pointer.x, pointer.y);
-    if (GetAsyncKeyState(VK_ESCAPE) != 0) EndSaver();
+    // Escape reaches the key state only when a dialog of ours has the keyboard;
+    // otherwise the input blocker has swallowed it and noted it.
+    const bool escapeSwallowed = inputBlocker_ && inputBlocker_->TakeEscapePress();
+    if (GetAsyncKeyState(VK_ESCAPE) != 0 || escapeSwallowed) EndSaver();
 }
 
 void Zoomorb_S::Timer3_Timer() {
@@ -146,6 +151,8 @@ void Zoomorb_S::EndSaver() {
 
 void Zoomorb_S::RestoreAndEnd() {
     endingSaver_ = true;
+    // The user's input flows again, whichever way the saver ends.
+    inputBlocker_.reset();
     forms::IgnoreErrors([&] {
         if (saverMode_) Zoomorb_B::SetSaverStopped(true);
     });

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "forms/form.h"
 #include "forms/handles.h"
 #include "forms/picture_box.h"
@@ -12,6 +14,7 @@
 #include "saver/core/redraw_pacing.h"
 #include "saver/core/saver_state.h"
 #include "saver/core/screen_metrics.h"
+#include "saver/input_blocker.h"
 
 namespace zoomorb::saver {
 
@@ -45,6 +48,7 @@ private:
     POINT CursorPos{};
     SaverState state_;
     RedrawPacing redrawPacing_;
+    std::optional<InputBlocker> inputBlocker_;
     bool saverMode_ = false;
     bool endingSaver_ = false;
 };

@@ -264,6 +264,14 @@ void PressEscape() {
 
 void ForgetEscapePresses() { GetAsyncKeyState(VK_ESCAPE); }
 
+void ClickAt(POINT point) {
+    const DWORD x = static_cast<DWORD>(MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1);
+    const DWORD y = static_cast<DWORD>(MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN, x, y, 0, 0);
+    std::this_thread::sleep_for(20ms);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP, x, y, 0, 0);
+}
+
 RECT WindowRectOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -117,6 +117,10 @@ void PressEscape();
 // share, so that a saver started next does not see an earlier press.
 void ForgetEscapePresses();
 
+// Moves the cursor to a screen point and presses the left button there in
+// one input, before the saver's next cursor step can move it away.
+void ClickAt(POINT point);
+
 // The outer rectangle of a window in screen pixels.
 RECT WindowRectOf(HWND window);
 // The first child window of `parent`, once it exists.

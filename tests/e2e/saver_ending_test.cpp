@@ -81,16 +81,6 @@ TEST(SaverEnding, EscapeEndsItWithinASecondAtAnyMagnification) {
     }
 }
 
-// Moves the cursor to a screen point and presses the left button there in
-// one input, before the saver's next cursor step can move it away.
-void ClickAt(POINT point) {
-    const DWORD x = static_cast<DWORD>(MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1);
-    const DWORD y = static_cast<DWORD>(MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1);
-    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN, x, y, 0, 0);
-    std::this_thread::sleep_for(20ms);
-    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP, x, y, 0, 0);
-}
-
 bool BelongsTo(HWND window, DWORD processId) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
@@ -171,17 +161,60 @@ TEST(SaverEnding, OnThe9xFamilyEscapeEndsItOnlyOnceThePasswordIsAccepted) {
     ExpectScreenSaverStateRestored();
 }
 
-TEST(SaverEnding, OnThe9xFamilyWithoutAPasswordLibraryEscapeStillEndsIt) {
+// The keys typed while the password dialog is open reach it, Escape among
+// them; the saver sees that Escape too, and must not start a second check.
+TEST(SaverEnding, OnThe9xFamilyThePasswordDialogGetsTheKeysAndASecondEscapeNoSecondCheck) {
     ResetScreenSaverState();
     ProgramCopy program;
+    program.AddDouble(ZOOMORB_PASSWORD_CPL, L"password.cpl");
+    program.WriteFile(L"password_answer.txt", "ask");
     WineAppDefaults wine({/*windows98=*/true, /*nativeMpr=*/false});
     ForgetEscapePresses();
     SaverProcess process(program, "/s");
     ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
 
     PressEscape();
-    ASSERT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "the user is trapped in the saver";
+    ASSERT_NE(process.WaitForWindow(L"Password double"), nullptr) << "the password was never asked for";
+    PressEscape();
+    PumpMessagesFor(500ms);
+    for (const BYTE key : {BYTE{'O'}, BYTE{'K'}, BYTE{VK_RETURN}}) {
+        keybd_event(key, 0, 0, 0);
+        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    }
+    // Wine without a window manager takes two seconds to destroy a window in
+    // the foreground: the dialog's, and then the saver's, which its owner got.
+    ASSERT_TRUE(process.WaitForExit(kEndsAtOnce).has_value()) << "the password typed did not reach the dialog";
+    EXPECT_EQ(LinesOf(program.ReadFile(L"password_calls.txt").value_or("")).size(), 1u)
+        << "the second Escape started a second check";
     ExpectScreenSaverStateRestored();
+}
+
+// Where the saver asks for no password on the 9x family, Escape ends it at
+// once: without a password library, and without /s even with one.
+TEST(SaverEnding, OnThe9xFamilyEscapeEndsItAtOnceWhereNoPasswordIsAsked) {
+    const struct {
+        const char* arguments;
+        bool passwordLibrary;
+    } cases[] = {{"/s", false}, {"", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("arguments \"") + c.arguments + (c.passwordLibrary ? "\" with" : "\" without") +
+                     " a password library");
+        ResetScreenSaverState();
+        ProgramCopy program;
+        if (c.passwordLibrary) {
+            program.AddDouble(ZOOMORB_PASSWORD_CPL, L"password.cpl");
+            program.WriteFile(L"password_answer.txt", "reject");
+        }
+        WineAppDefaults wine({/*windows98=*/true, /*nativeMpr=*/false});
+        ForgetEscapePresses();
+        SaverProcess process(program, c.arguments);
+        ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
+
+        PressEscape();
+        ASSERT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "the user is trapped in the saver";
+        EXPECT_FALSE(program.ReadFile(L"password_calls.txt").has_value()) << "a password was asked for";
+        ExpectScreenSaverStateRestored();
+    }
 }
 
 TEST(SaverEnding, ACloseRequestFromOutsideEndsItAndTellsTheSystemItStopped) {
@@ -192,6 +225,12 @@ TEST(SaverEnding, ACloseRequestFromOutsideEndsItAndTellsTheSystemItStopped) {
     HWND saver = process.WaitForWindow(L"Zoomorb_Main");
     ASSERT_NE(saver, nullptr);
     ASSERT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 1u);
+
+    // A session end that was called off leaves it running.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(saver, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    PumpMessagesFor(300ms);
+    ASSERT_TRUE(process.IsRunning()) << "ended by a session end that did not happen";
 
     PostMessageW(saver, WM_CLOSE, 0, 0);
     const auto code = process.WaitForExit(kEndsAfterEscape);
