@@ -60,6 +60,41 @@ TEST(SaverEnding, WithoutAnArgumentTheSystemIsNeverToldASaverRuns) {
     ExpectScreenSaverStateRestored();
 }
 
+BOOL CALLBACK CountGlass(HWND window, LPARAM count) {
+    if (IsWindowVisible(window) && TitleOf(window) == L"Zoomorb_Main") ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int GlassesOnTheScreen() {
+    int glasses = 0;
+    EnumWindows(&CountGlass, reinterpret_cast<LPARAM>(&glasses));
+    return glasses;
+}
+
+// The title check cannot see a window that is still being created: savers
+// started at the same instant must still leave one glass, which one Escape
+// ends, with the system told afterwards that no saver runs.
+TEST(SaverEnding, TwoSaversStartedTogetherLeaveOneGlassThatOneEscapeEnds) {
+    ProgramCopy program;
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        SCOPED_TRACE("attempt " + std::to_string(attempt));
+        ResetScreenSaverState();
+        ForgetEscapePresses();
+        SaverProcess first(program, "/s");
+        SaverProcess second(program, "/s");
+        const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+        while (GlassesOnTheScreen() == 0 && std::chrono::steady_clock::now() < deadline) PumpMessagesFor(20ms);
+        PumpMessagesFor(1s);
+        EXPECT_EQ(GlassesOnTheScreen(), 1);
+        EXPECT_EQ(first.IsRunning() + second.IsRunning(), 1) << "both still run, or neither";
+
+        PressEscape();
+        EXPECT_TRUE(first.WaitForExit(kEndsAfterEscape).has_value() && second.WaitForExit(kEndsAfterEscape).has_value())
+            << "one Escape left a saver running";
+        ExpectScreenSaverStateRestored();
+    }
+}
+
 // At a low magnification every redraw copies a large part of the screen,
 // which may take longer than the redraw's interval: Escape must still end
 // the saver within a second.
