@@ -106,10 +106,12 @@ SaverProcess::SaverProcess(const ProgramCopy& program, const std::string& argume
 
 SaverProcess::~SaverProcess() {
     if (!info_.hProcess) return;
-    if (IsRunning()) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, 5000);
-    }
+    if (IsRunning()) TerminateProcess(info_.hProcess, 99);
+    // The next test starts only once this saver is gone, windows and all: a
+    // glass still on the screen would make the next start end at once.
+    WaitForSingleObject(info_.hProcess, 5000);
+    const auto deadline = std::chrono::steady_clock::now() + kEndsAtOnce;
+    while (HasWindows() && std::chrono::steady_clock::now() < deadline) PumpMessagesFor(20ms);
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
 }
@@ -143,6 +145,25 @@ BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM parameter) {
 }
 
 }  // namespace
+
+namespace {
+
+BOOL CALLBACK FindAnyWindowOf(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+bool SaverProcess::HasWindows() const {
+    WindowSearch search{info_.dwProcessId, nullptr, nullptr};
+    EnumWindows(&FindAnyWindowOf, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+}
 
 void SaverProcess::NoteVisibleWindows() {
     VisibleWindows context{info_.dwProcessId, &seen_};
@@ -262,7 +283,12 @@ void PressEscape() {
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
 }
 
-void ForgetEscapePresses() { GetAsyncKeyState(VK_ESCAPE); }
+void ForgetEscapePresses() {
+    // Wine answers a key found up less than 50 ms ago from a cache of the
+    // thread's own, which leaves the shared bit as it is: wait that out.
+    Sleep(60);
+    GetAsyncKeyState(VK_ESCAPE);
+}
 
 void ClickAt(POINT point) {
     const DWORD x = static_cast<DWORD>(MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1);

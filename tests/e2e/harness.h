@@ -47,7 +47,7 @@ private:
 };
 
 // One run of the program. The process is ended if it is still running when
-// the object goes.
+// the object goes, which waits until none of its windows is left.
 class SaverProcess {
 public:
     SaverProcess(const ProgramCopy& program, const std::string& arguments);
@@ -68,6 +68,7 @@ public:
 
 private:
     void NoteVisibleWindows();
+    bool HasWindows() const;
     PROCESS_INFORMATION info_{};
     std::vector<std::wstring> seen_;
 };
