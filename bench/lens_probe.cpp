@@ -9,7 +9,6 @@
 //   lens_probe.exe [--idle SECONDS] [--sample SECONDS]
 
 #include <windows.h>
-#include <winternl.h>
 
 #include <chrono>
 #include <cstdint>
@@ -22,47 +21,13 @@
 #include <vector>
 
 #include "desktop_pattern.h"
+#include "gdi_handles.h"
 #include "harness.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// Wine keeps each process's GDI objects in a table the PEB points to
-// (GdiSharedHandleTable), 65536 entries of 24 bytes; the low 16 bits of a
-// handle are its index, and a free entry has type 0. Only 64-bit processes
-// have the pointer set under Wine 8.
-constexpr size_t kPebGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-constexpr size_t kGdiEntries = 0x10000;
-constexpr size_t kGdiEntrySize = 24;
-constexpr size_t kGdiEntryTypeOffset = 14;
-
-std::optional<size_t> CountGdiHandles(HANDLE process) {
-    PROCESS_BASIC_INFORMATION basic{};
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
-        return std::nullopt;
-    void* table = nullptr;
-    const auto* pointerPlace = reinterpret_cast<const char*>(basic.PebBaseAddress) + kPebGdiTableOffset;
-    if (!ReadProcessMemory(process, pointerPlace, &table, sizeof table, nullptr) || !table) return std::nullopt;
-    std::vector<unsigned char> entries(kGdiEntries * kGdiEntrySize);
-    if (!ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr)) return std::nullopt;
-    size_t used = 0;
-    for (size_t i = 0; i < kGdiEntries; ++i) used += entries[i * kGdiEntrySize + kGdiEntryTypeOffset] != 0;
-    return used;
-}
-
-// The count must follow this process's own objects one for one, or the
-// layout above is not the one this Wine uses.
-bool GdiCountingWorks() {
-    const auto before = CountGdiHandles(GetCurrentProcess());
-    std::vector<HBRUSH> brushes;
-    for (int i = 0; i < 10; ++i) brushes.push_back(CreateSolidBrush(RGB(i, 2 * i, 3 * i)));
-    const auto during = CountGdiHandles(GetCurrentProcess());
-    for (HBRUSH brush : brushes) DeleteObject(brush);
-    const auto after = CountGdiHandles(GetCurrentProcess());
-    return before && during && after && *during == *before + 10 && *after == *before;
-}
 
 double SecondsArgument(int argc, char** argv, const char* name, double fallback) {
     for (int i = 1; i + 1 < argc; ++i)
@@ -114,11 +79,11 @@ int main(int argc, char** argv) {
     DWORD saverId = 0;
     GetWindowThreadProcessId(saver, &saverId);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, saverId);
-    const bool countable = GdiCountingWorks();
+    const bool countable = gdi_handles::CountingWorks();
     if (!countable) std::printf("GDI handle counting does not work here (the table is read under 64-bit Wine only)\n");
 
     std::this_thread::sleep_for(1s);  // let set-up finish
-    const auto atStart = countable ? CountGdiHandles(process) : std::nullopt;
+    const auto atStart = countable ? gdi_handles::Count(process) : std::nullopt;
     PrintGdiCount("at start", atStart);
 
     std::this_thread::sleep_for(std::chrono::duration<double>(idleSeconds));
@@ -154,7 +119,7 @@ int main(int argc, char** argv) {
     std::printf("cursor steps per second: %.1f\n", cursorSteps / sampledSeconds);
     std::printf("window steps per second: %.1f\n", windowSteps / sampledSeconds);
 
-    const auto atEnd = countable ? CountGdiHandles(process) : std::nullopt;
+    const auto atEnd = countable ? gdi_handles::Count(process) : std::nullopt;
     PrintGdiCount("at end", atEnd);
     PostMessageW(saver, WM_CLOSE, 0, 0);
     if (process) CloseHandle(process);

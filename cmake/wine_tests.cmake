@@ -10,7 +10,8 @@ endfunction()
 
 file(GLOB ZOOMORB_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
 add_executable(win_tests ${ZOOMORB_WIN_TESTS} ${ZOOMORB_RESOURCES})
-target_link_libraries(win_tests PRIVATE zoomorb_app gtest_main)
+target_include_directories(win_tests PRIVATE tests/common)
+target_link_libraries(win_tests PRIVATE zoomorb_app gtest_main ntdll)
 zoomorb_wine_test(win_tests)
 
 # The doubles export undecorated names, as the system libraries do.

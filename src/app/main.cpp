@@ -4,6 +4,7 @@
 
 #include "app/core/command_line.h"
 #include "app/preview.h"
+#include "app/session_lock.h"
 #include "forms/handles.h"
 #include "forms/program.h"
 #include "saver/zoomorb_s.h"
@@ -40,6 +41,13 @@ void Main() {
     if (mode == zoomorb::SaverMode::Preview) {
         zoomorb::preview::StartPreview(commandLine.handleText);
         return;
+    }
+
+    if (mode == zoomorb::SaverMode::Saver || mode == zoomorb::SaverMode::SaverNoNotice ||
+        mode == zoomorb::SaverMode::Settings) {
+        // Held until the process ends.
+        static const zoomorb::SessionLock lock;
+        if (!lock.Held()) forms::EndProgram();
     }
 
     LoadSettings();

@@ -25,6 +25,16 @@ forms::FormDesign PreviewDesign() {
     return design;
 }
 
+// A pane is a small window of the display settings. The desktop, or any
+// window as large as the screen, is none: a preview covering it would put a
+// white window over everything, which nothing would end.
+bool CanBePreviewPane(HWND window) {
+    RECT rect{};
+    if (!window || !IsWindow(window) || window == GetDesktopWindow() || !GetWindowRect(window, &rect)) return false;
+    return rect.right - rect.left < GetSystemMetrics(SM_CXSCREEN) ||
+           rect.bottom - rect.top < GetSystemMetrics(SM_CYSCREEN);
+}
+
 }  // namespace
 
 Zoomorb_R::Zoomorb_R()
@@ -56,7 +66,7 @@ void StartPreview(const std::string& handleText) {
     HWND pane = reinterpret_cast<HWND>(static_cast<intptr_t>(handleValue));
     // Without a pane there is nothing to draw into and nothing that would ever
     // close us: end at once instead of living on invisibly.
-    if (!pane || !IsWindow(pane)) forms::EndProgram();
+    if (!CanBePreviewPane(pane)) forms::EndProgram();
 
     RECT paneRect{};
     GetWindowRect(pane, &paneRect);

@@ -53,6 +53,11 @@ Random& SharedRandom() {
 }
 
 void ProcessMessages() {
+    // Only what is waiting now: a timer whose handler takes longer than its
+    // interval is due again each time the queue is looked at, and waiting
+    // for an empty queue would then never end. A message stamped after the
+    // start is the last one dispatched.
+    const DWORD start = GetTickCount();
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -62,6 +67,7 @@ void ProcessMessages() {
         }
         TranslateMessage(&message);
         DispatchMessageW(&message);
+        if (static_cast<LONG>(message.time - start) > 0) return;
     }
 }
 

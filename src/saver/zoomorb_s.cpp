@@ -1,5 +1,7 @@
 #include "saver/zoomorb_s.h"
 
+#include <chrono>
+
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/screen.h"
@@ -43,6 +45,10 @@ forms::PictureBoxDesign LensDesign() {
     return design;
 }
 
+double NowMs() {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
 ScreenMetrics CurrentScreen() {
@@ -76,24 +82,32 @@ void Zoomorb_S::Form_Load() {
     if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
     DesktopWnd = GetDesktopWindow();
     DesktopDC = forms::WindowDc(DesktopWnd);
+    // Until RestoreAndEnd takes it away, whichever way the saver ends.
+    inputBlocker_.emplace();
     forms::IgnoreErrors([&] { Zoomorb_B::SetTopmost(*this, true); });
 }
 
 void Zoomorb_S::Form_Unload(int&) { DesktopDC.Reset(); }
 
 void Zoomorb_S::Timer1_Timer() {
+    const double start = NowMs();
+    if (!redrawPacing_.IsDue(start)) return;
     GetCursorPos(&CursorPos);
     const SourceRect source =
         ViewSourceRect(CursorPos.x, CursorPos.y, Zoomorb_B::Magnification, Display.ScaleWidth(), Display.ScaleHeight());
     Display.Cls();
     StretchBlt(Display.hDC(), 0, 0, Display.ScaleWidth(), Display.ScaleHeight(), DesktopDC.Get(), source.x, source.y,
                source.width, source.height, SRCCOPY);
+    redrawPacing_.Drew(start, NowMs());
 }
 
 void Zoomorb_S::Timer2_Timer() {
     const CursorPoint pointer = StepCursor(state_.orbit, CurrentScreen());
     SetCursorPos(pointer.x, pointer.y);
-    if (GetAsyncKeyState(VK_ESCAPE) != 0) EndSaver();
+    // Escape reaches the key state only when a dialog of ours has the keyboard;
+    // otherwise the input blocker has swallowed it and noted it.
+    const bool escapeSwallowed = inputBlocker_ && inputBlocker_->TakeEscapePress();
+    if (GetAsyncKeyState(VK_ESCAPE) != 0 || escapeSwallowed) EndSaver();
 }
 
 void Zoomorb_S::Timer3_Timer() {
@@ -131,6 +145,8 @@ void Zoomorb_S::EndSaver() {
 
 void Zoomorb_S::RestoreAndEnd() {
     endingSaver_ = true;
+    // The user's input flows again, whichever way the saver ends.
+    inputBlocker_.reset();
     // While the 9x family believes a saver runs, it keeps Ctrl+Alt+Del and
     // the task-switching keys off: tell it ours has stopped.
     if (saverMode_) Zoomorb_B::SetSaverStopped(true);

@@ -5,12 +5,16 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "forms/form.h"
 #include "forms/handles.h"
 #include "forms/picture_box.h"
 #include "forms/timer.h"
+#include "saver/core/redraw_pacing.h"
 #include "saver/core/saver_state.h"
 #include "saver/core/screen_metrics.h"
+#include "saver/input_blocker.h"
 
 namespace zoomorb::saver {
 
@@ -48,6 +52,8 @@ private:
     forms::WindowDc DesktopDC;
     POINT CursorPos{};
     SaverState state_;
+    RedrawPacing redrawPacing_;
+    std::optional<InputBlocker> inputBlocker_;
     bool saverMode_ = false;
     bool endingSaver_ = false;
 };

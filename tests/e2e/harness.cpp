@@ -110,10 +110,12 @@ SaverProcess::SaverProcess(const std::wstring& programPath, const std::string& a
 
 SaverProcess::~SaverProcess() {
     if (!info_.hProcess) return;
-    if (IsRunning()) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, 5000);
-    }
+    if (IsRunning()) TerminateProcess(info_.hProcess, 99);
+    // The next test starts only once this saver is gone, windows and all: a
+    // glass still on the screen would make the next start end at once.
+    WaitForSingleObject(info_.hProcess, 5000);
+    const auto deadline = std::chrono::steady_clock::now() + kEndsAtOnce;
+    while (HasWindows() && std::chrono::steady_clock::now() < deadline) PumpMessagesFor(20ms);
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
 }
@@ -147,6 +149,25 @@ BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM parameter) {
 }
 
 }  // namespace
+
+namespace {
+
+BOOL CALLBACK FindAnyWindowOf(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+bool SaverProcess::HasWindows() const {
+    WindowSearch search{info_.dwProcessId, nullptr, nullptr};
+    EnumWindows(&FindAnyWindowOf, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+}
 
 void SaverProcess::NoteVisibleWindows() {
     VisibleWindows context{info_.dwProcessId, &seen_};
@@ -266,7 +287,20 @@ void PressEscape() {
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
 }
 
-void ForgetEscapePresses() { GetAsyncKeyState(VK_ESCAPE); }
+void ForgetEscapePresses() {
+    // Wine answers a key found up less than 50 ms ago from a cache of the
+    // thread's own, which leaves the shared bit as it is: wait that out.
+    Sleep(60);
+    GetAsyncKeyState(VK_ESCAPE);
+}
+
+void ClickAt(POINT point) {
+    const DWORD x = static_cast<DWORD>(MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1);
+    const DWORD y = static_cast<DWORD>(MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN, x, y, 0, 0);
+    std::this_thread::sleep_for(20ms);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP, x, y, 0, 0);
+}
 
 RECT WindowRectOf(HWND window) {
     RECT rect{};

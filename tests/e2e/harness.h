@@ -48,7 +48,7 @@ private:
 
 // One run of the program (or of another program, such as the installer),
 // started in its own directory. The process is ended if it is still running
-// when the object goes.
+// when the object goes, which waits until none of its windows is left.
 class SaverProcess {
 public:
     SaverProcess(const ProgramCopy& program, const std::string& arguments);
@@ -70,6 +70,7 @@ public:
 
 private:
     void NoteVisibleWindows();
+    bool HasWindows() const;
     PROCESS_INFORMATION info_{};
     std::vector<std::wstring> seen_;
 };
@@ -118,6 +119,10 @@ void PressEscape();
 // Reads Escape's "pressed since the last query" bit, which all processes
 // share, so that a saver started next does not see an earlier press.
 void ForgetEscapePresses();
+
+// Moves the cursor to a screen point and presses the left button there in
+// one input, before the saver's next cursor step can move it away.
+void ClickAt(POINT point);
 
 // The outer rectangle of a window in screen pixels.
 RECT WindowRectOf(HWND window);

@@ -51,7 +51,10 @@ void ExpectCovers(HWND preview, HWND pane) {
     EXPECT_EQ(SizeOf(previewRect).cx, SizeOf(paneRect).cx);
     EXPECT_EQ(SizeOf(previewRect).cy, SizeOf(paneRect).cy);
     EXPECT_TRUE(IsWindowVisible(preview));
-    EXPECT_TRUE(GetWindowLongW(preview, GWL_STYLE) & WS_CHILD);
+    const LONG style = GetWindowLongW(preview, GWL_STYLE);
+    EXPECT_TRUE(style & WS_CHILD);
+    EXPECT_FALSE(style & WS_POPUP) << "a child must not stay a pop-up";
+    EXPECT_EQ(GetAncestor(preview, GA_PARENT), pane);
 }
 
 TEST(Preview, ItCoversThePaneIgnoresTheSettingsAndEndsWithThePane) {
@@ -88,14 +91,21 @@ TEST(Preview, PanesOfAnySizeAreCovered) {
     }
 }
 
-TEST(Preview, WithoutAPaneItEndsAtOnce) {
+// No pane, or a window that cannot be one: the desktop, or one that covers
+// the screen.
+TEST(Preview, WithoutAUsablePaneItEndsAtOnce) {
     ProgramCopy program;
     HWND gone = nullptr;
     {
         TitledWindow window(L"Soon gone");
         gone = window.Get();
     }
-    for (const std::string& arguments : {std::string("/p"), std::string("/p abc"), PreviewArguments(gone)}) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    TitledWindow wholeScreen(L"Whole screen", false, nullptr, screenWidth, screenHeight);
+    TitledWindow larger(L"Larger than the screen", false, nullptr, screenWidth + 100, screenHeight + 100);
+    for (const std::string& arguments :
+         {std::string("/p"), std::string("/p abc"), PreviewArguments(gone), PreviewArguments(GetDesktopWindow()),
+          PreviewArguments(wholeScreen.Get()), PreviewArguments(larger.Get())}) {
         SCOPED_TRACE(arguments);
         SaverProcess process(program, arguments);
         const auto code = process.WatchUntilExit(kEndsAtOnce);

@@ -60,14 +60,60 @@ TEST(SaverEnding, WithoutAnArgumentTheSystemIsNeverToldASaverRuns) {
     ExpectScreenSaverStateRestored();
 }
 
-// Moves the cursor to a screen point and presses the left button there in
-// one input, before the saver's next cursor step can move it away.
-void ClickAt(POINT point) {
-    const DWORD x = static_cast<DWORD>(MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1);
-    const DWORD y = static_cast<DWORD>(MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1);
-    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN, x, y, 0, 0);
-    std::this_thread::sleep_for(20ms);
-    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP, x, y, 0, 0);
+BOOL CALLBACK CountGlass(HWND window, LPARAM count) {
+    if (IsWindowVisible(window) && TitleOf(window) == L"Zoomorb_Main") ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int GlassesOnTheScreen() {
+    int glasses = 0;
+    EnumWindows(&CountGlass, reinterpret_cast<LPARAM>(&glasses));
+    return glasses;
+}
+
+// The title check cannot see a window that is still being created: savers
+// started at the same instant must still leave one glass, which one Escape
+// ends, with the system told afterwards that no saver runs.
+TEST(SaverEnding, TwoSaversStartedTogetherLeaveOneGlassThatOneEscapeEnds) {
+    ProgramCopy program;
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        SCOPED_TRACE("attempt " + std::to_string(attempt));
+        ResetScreenSaverState();
+        ForgetEscapePresses();
+        SaverProcess first(program, "/s");
+        SaverProcess second(program, "/s");
+        const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+        while (GlassesOnTheScreen() == 0 && std::chrono::steady_clock::now() < deadline) PumpMessagesFor(20ms);
+        PumpMessagesFor(1s);
+        EXPECT_EQ(GlassesOnTheScreen(), 1);
+        EXPECT_EQ(first.IsRunning() + second.IsRunning(), 1) << "both still run, or neither";
+
+        PressEscape();
+        EXPECT_TRUE(first.WaitForExit(kEndsAfterEscape).has_value() && second.WaitForExit(kEndsAfterEscape).has_value())
+            << "one Escape left a saver running";
+        ExpectScreenSaverStateRestored();
+    }
+}
+
+// At a low magnification every redraw copies a large part of the screen,
+// which may take longer than the redraw's interval: Escape must still end
+// the saver within a second.
+TEST(SaverEnding, EscapeEndsItWithinASecondAtAnyMagnification) {
+    for (const char* percent : {"5", "10", "20", "500"}) {
+        SCOPED_TRACE(std::string(percent) + " %");
+        ProgramCopy program;
+        program.WriteFile(L"Zoomorb.ini", std::string("[Section]\r\n\x94\x7B\x97\xA6=") + percent + "\r\n");
+        ForgetEscapePresses();
+        SaverProcess process(program, "/s");
+        ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
+        PumpMessagesFor(1s);
+        const auto pressed = std::chrono::steady_clock::now();
+        PressEscape();
+        const bool ended = process.WaitForExit(kEndsAfterEscape).has_value();
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - pressed);
+        EXPECT_TRUE(ended && took <= 1s) << (ended ? "ended " + std::to_string(took.count()) + " ms after Escape"
+                                                   : std::string("still running after Escape"));
+    }
 }
 
 bool BelongsTo(HWND window, DWORD processId) {
@@ -150,17 +196,60 @@ TEST(SaverEnding, OnThe9xFamilyEscapeEndsItOnlyOnceThePasswordIsAccepted) {
     ExpectScreenSaverStateRestored();
 }
 
-TEST(SaverEnding, OnThe9xFamilyWithoutAPasswordLibraryEscapeStillEndsIt) {
+// The keys typed while the password dialog is open reach it, Escape among
+// them; the saver sees that Escape too, and must not start a second check.
+TEST(SaverEnding, OnThe9xFamilyThePasswordDialogGetsTheKeysAndASecondEscapeNoSecondCheck) {
     ResetScreenSaverState();
     ProgramCopy program;
+    program.AddDouble(ZOOMORB_PASSWORD_CPL, L"password.cpl");
+    program.WriteFile(L"password_answer.txt", "ask");
     WineAppDefaults wine({/*windows98=*/true, /*nativeMpr=*/false});
     ForgetEscapePresses();
     SaverProcess process(program, "/s");
     ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
 
     PressEscape();
-    ASSERT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "the user is trapped in the saver";
+    ASSERT_NE(process.WaitForWindow(L"Password double"), nullptr) << "the password was never asked for";
+    PressEscape();
+    PumpMessagesFor(500ms);
+    for (const BYTE key : {BYTE{'O'}, BYTE{'K'}, BYTE{VK_RETURN}}) {
+        keybd_event(key, 0, 0, 0);
+        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    }
+    // Wine without a window manager takes two seconds to destroy a window in
+    // the foreground: the dialog's, and then the saver's, which its owner got.
+    ASSERT_TRUE(process.WaitForExit(kEndsAtOnce).has_value()) << "the password typed did not reach the dialog";
+    EXPECT_EQ(LinesOf(program.ReadFile(L"password_calls.txt").value_or("")).size(), 1u)
+        << "the second Escape started a second check";
     ExpectScreenSaverStateRestored();
+}
+
+// Where the saver asks for no password on the 9x family, Escape ends it at
+// once: without a password library, and without /s even with one.
+TEST(SaverEnding, OnThe9xFamilyEscapeEndsItAtOnceWhereNoPasswordIsAsked) {
+    const struct {
+        const char* arguments;
+        bool passwordLibrary;
+    } cases[] = {{"/s", false}, {"", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("arguments \"") + c.arguments + (c.passwordLibrary ? "\" with" : "\" without") +
+                     " a password library");
+        ResetScreenSaverState();
+        ProgramCopy program;
+        if (c.passwordLibrary) {
+            program.AddDouble(ZOOMORB_PASSWORD_CPL, L"password.cpl");
+            program.WriteFile(L"password_answer.txt", "reject");
+        }
+        WineAppDefaults wine({/*windows98=*/true, /*nativeMpr=*/false});
+        ForgetEscapePresses();
+        SaverProcess process(program, c.arguments);
+        ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
+
+        PressEscape();
+        ASSERT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "the user is trapped in the saver";
+        EXPECT_FALSE(program.ReadFile(L"password_calls.txt").has_value()) << "a password was asked for";
+        ExpectScreenSaverStateRestored();
+    }
 }
 
 TEST(SaverEnding, ACloseRequestFromOutsideEndsItAndTellsTheSystemItStopped) {
@@ -171,6 +260,12 @@ TEST(SaverEnding, ACloseRequestFromOutsideEndsItAndTellsTheSystemItStopped) {
     HWND saver = process.WaitForWindow(L"Zoomorb_Main");
     ASSERT_NE(saver, nullptr);
     ASSERT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 1u);
+
+    // A session end that was called off leaves it running.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(saver, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    PumpMessagesFor(300ms);
+    ASSERT_TRUE(process.IsRunning()) << "ended by a session end that did not happen";
 
     PostMessageW(saver, WM_CLOSE, 0, 0);
     const auto code = process.WaitForExit(kEndsAfterEscape);

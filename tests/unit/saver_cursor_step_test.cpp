@@ -52,21 +52,44 @@ TEST(SaverOrbit, CentreBouncesOnlyOnceTheCircleWouldPassTheEdge) {
     EXPECT_EQ(orbit.lastDriftX, -1);
 }
 
-TEST(SaverOrbit, BounceDecidesTheSenseOfRotation) {
-    // (+1, +1) off the bottom keeps the sense; off the right, or both at once
-    // in a corner, reverses it and the counter then counts down.
+TEST(SaverOrbit, EachEdgeTurnsTheCentreBackAndDecidesTheSenseOfRotation) {
+    // On 1024 x 768 with radius 68 the circle may touch the edges, not pass
+    // them. Four ways of coming off an edge keep the cursor turning clockwise,
+    // every other bounce (a corner too) turns it anticlockwise.
     const struct {
-        int32_t centreX, centreY;
-        bool reverse;
-    } cases[] = {{512, 700, false}, {956, 384, true}, {956, 700, true}};
+        const char* what;
+        int32_t x, y, driftX, driftY;
+        int32_t nextX, nextY, nextDriftX, nextDriftY;
+        bool bounced, reverse;
+    } cases[] = {
+        {"off the bottom moving right", 512, 700, +1, +1, 513, 699, +1, -1, true, false},
+        {"off the right moving up", 956, 384, +1, -1, 955, 383, -1, -1, true, false},
+        {"off the top moving left", 512, 68, -1, -1, 511, 69, -1, +1, true, false},
+        {"off the left moving down", 68, 384, -1, +1, 69, 385, +1, +1, true, false},
+        {"off the bottom moving left", 512, 700, -1, +1, 511, 699, -1, -1, true, true},
+        {"off the right moving down", 956, 384, +1, +1, 955, 385, -1, +1, true, true},
+        {"off the top moving right", 512, 68, +1, -1, 513, 69, +1, +1, true, true},
+        {"off the left moving up", 68, 384, -1, -1, 69, 383, +1, -1, true, true},
+        {"into the bottom right corner", 956, 700, +1, +1, 955, 699, -1, -1, true, true},
+        {"touching the left", 69, 384, -1, +1, 68, 385, -1, +1, false, false},
+        {"touching the top", 512, 69, +1, -1, 513, 68, +1, -1, false, false},
+    };
     for (const auto& c : cases) {
-        OrbitMotion orbit = StartOrbit(+1, +1);
-        orbit.centreX = c.centreX;
-        orbit.centreY = c.centreY;
-        orbit.reverse = !c.reverse;
+        SCOPED_TRACE(c.what);
+        OrbitMotion orbit = StartOrbit(c.driftX, c.driftY);
+        orbit.centreX = c.x;
+        orbit.centreY = c.y;
+        // Where it bounces, the sense must be set, not left as it was.
+        orbit.reverse = c.bounced && !c.reverse;
         StepCursor(orbit, kScreen1024);
-        EXPECT_EQ(orbit.reverse, c.reverse) << c.centreX << "," << c.centreY;
+        EXPECT_EQ(orbit.centreX, c.nextX);
+        EXPECT_EQ(orbit.centreY, c.nextY);
+        EXPECT_EQ(orbit.driftX, c.nextDriftX);
+        EXPECT_EQ(orbit.driftY, c.nextDriftY);
+        EXPECT_EQ(orbit.reverse, c.reverse);
         EXPECT_EQ(orbit.step, c.reverse ? -1 : 1);
+        EXPECT_EQ(orbit.lastDriftX, c.bounced ? c.nextDriftX : c.driftX);
+        EXPECT_EQ(orbit.lastDriftY, c.bounced ? c.nextDriftY : c.driftY);
     }
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <set>
 
+#include "saver/core/lens_speed.h"
 #include "saver/core/saver_state.h"
 
 namespace zoomorb::saver {
@@ -62,6 +65,20 @@ TEST(SaverSetUp, SpeedsAreThreeToTenPixelsInEitherDirection) {
     EXPECT_EQ(stepsX.size(), 16u);
     EXPECT_EQ(stepsY.size(), 16u);
     EXPECT_EQ(drifts.size(), 4u);
+}
+
+TEST(SaverSetUp, EveryDrawOfTheGeneratorsCycleGivesThreeToTenPixels) {
+    // The generator has 2^24 states; its extreme draws lie on the edges of
+    // the speed's range, where single precision would round 10.99 up to 11.
+    forms::Random random;
+    int32_t slowest = INT32_MAX, fastest = INT32_MIN;
+    for (uint32_t draw = 0; draw < (1u << 24); ++draw) {
+        const int32_t speed = DrawLensSpeed(random, 15.0f);
+        slowest = std::min(slowest, speed);
+        fastest = std::max(fastest, speed);
+    }
+    EXPECT_EQ(slowest, 3 * 15);
+    EXPECT_EQ(fastest, 10 * 15);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "forms/command_button.h"
 #include "forms/core/runtime_error.h"
+#include "gdi_handles.h"
 #include "forms/form.h"
 #include "forms/hscroll_bar.h"
 #include "forms/label.h"
@@ -20,6 +21,7 @@
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "forms/timer.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -146,6 +148,21 @@ TEST(FormEngine, TimersTickWhileMessagesAreProcessed) {
     EXPECT_EQ(form.ticks, ticksAtUnload) << "timers stop with their window";
 }
 
+TEST(FormEngine, ProcessingMessagesEndsThoughASlowTimerIsAlwaysDue) {
+    TestForm form;
+    int slowTicks = 0;
+    forms::Timer slow(form, 1, [&] {
+        // Slower than its interval, so it is due whenever the queue is looked at.
+        Sleep(30);
+        if (++slowTicks == 50) KillTimer(form.Hwnd(), slow.Id());
+    });
+    form.Load();
+    Sleep(50);
+    forms::ProcessMessages();
+    EXPECT_LE(slowTicks, 3) << "it went on with messages that came after it started";
+    form.Unload();
+}
+
 TEST(FormEngine, PictureBoxKeepsWhatIsDrawnIntoIt) {
     TestForm form;
     form.Show();
@@ -161,6 +178,43 @@ TEST(FormEngine, PictureBoxKeepsWhatIsDrawnIntoIt) {
     HDC screen = GetDC(form.Box.Hwnd());
     EXPECT_EQ(GetPixel(screen, 10, 5), RGB(200, 100, 50));
     ReleaseDC(form.Box.Hwnd(), screen);
+}
+
+// Every drawing path of the engine, a hundred times over, gives back every
+// GDI object it made: a saver draws a hundred times a second.
+TEST(FormEngine, DrawingLeavesNoGdiObjectBehind) {
+    if (!gdi_handles::CountingWorks()) GTEST_SKIP() << "GDI objects are counted under 64-bit Wine only";
+    class PictureForm : public forms::Form {
+    public:
+        PictureForm() : forms::Form(Design()), Box(*this, BoxDesign()) {}
+        forms::PictureBox Box;
+
+    private:
+        static forms::FormDesign Design() {
+            forms::FormDesign design;
+            design.border = forms::BorderStyle::None;
+            design.pictureResource = IDB_LENS;
+            return design;
+        }
+        static forms::PictureBoxDesign BoxDesign() {
+            forms::PictureBoxDesign design{forms::TwipsRect{150, 300, 1500, 750}};
+            design.pictureResource = IDB_PREVIEW;
+            return design;
+        }
+    } form;
+    forms::Label label(form, forms::LabelDesign{forms::TwipsRect{0, 0, 1500, 300}, L"Label"});
+    form.Show();
+    auto drawEverything = [&](int round) {
+        form.Box.Cls();
+        form.Box.Line(0, round % 50, 40, 5, RGB(200, 100, 50));
+        label.SetCaption(round % 2 ? L"Label" : L"Another label");
+        RedrawWindow(form.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    drawEverything(0);
+    const auto before = gdi_handles::Count(GetCurrentProcess());
+    for (int round = 1; round <= 100; ++round) drawEverything(round);
+    EXPECT_EQ(gdi_handles::Count(GetCurrentProcess()), before);
+    form.Unload();
 }
 
 // A form whose one timer runs the given handler, and never ticks by itself.

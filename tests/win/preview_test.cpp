@@ -142,6 +142,17 @@ TEST_F(PreviewTest, ALargerPaneShowsWhiteBeyondThePicture) {
     EXPECT_EQ(notWhite, 0);
 }
 
+TEST_F(PreviewTest, ItEndsWhenThePaneGoesThoughItsWindowDidNotGoWithIt) {
+    HWND pane = MakePane(152, 112);
+    StartPreview(std::to_string(reinterpret_cast<uintptr_t>(pane)));
+    PumpMessagesFor(100);
+    // Moved out of the pane first, the preview's window outlives it.
+    SetParent(PreviewForm().Hwnd(), host_);
+    DestroyWindow(pane);
+    PumpMessagesFor(1000);
+    EXPECT_FALSE(PreviewForm().IsLoaded()) << "still there after its pane went";
+}
+
 TEST_F(PreviewTest, NoPaneEndsTheProgram) {
     HWND gone = CreateWindowExW(0, L"ZoomorbTestPane", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
