@@ -25,7 +25,7 @@ endforeach()
 file(GLOB ZOOMORB_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(e2e_tests ${ZOOMORB_E2E_TESTS})
 target_include_directories(e2e_tests PRIVATE tests/e2e src)
-target_link_libraries(e2e_tests PRIVATE gtest user32 gdi32 advapi32 shell32)
+target_link_libraries(e2e_tests PRIVATE gtest user32 gdi32 advapi32 shell32 ole32 uuid)
 target_compile_definitions(e2e_tests PRIVATE ${ZOOMORB_WIN_DEFINES}
   ZOOMORB_SCR="$<TARGET_FILE:zoomorb>"
   ZOOMORB_SETUP="${ZOOMORB_INSTALLER}"

@@ -137,7 +137,13 @@ void Zoomorb_P::Form_Resize() {
 void Zoomorb_P::Bairitu_Change() { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); }
 
 void Zoomorb_P::Cmd_End_Click() {
-    Zoomorb_B::SaveSettings(Bairitu.Value());
+    const Zoomorb_B::SaveResult saved = Zoomorb_B::SaveSettings(Bairitu.Value());
+    if (!saved.saved) {
+        // Said, never passed over: the dialog stays, so the choice is not lost unnoticed.
+        const std::wstring message = L"The settings could not be saved to this file:\n" + saved.file;
+        MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
+        return;
+    }
     Unload();
     forms::EndProgram();
 }

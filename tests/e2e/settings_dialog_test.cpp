@@ -18,27 +18,6 @@ const std::string kKey = "\x94\x7B\x97\xA6";
 
 std::string SettingsWith(const std::string& value) { return "[Section]\r\n" + kKey + "=" + value + "\r\n"; }
 
-struct OpenDialog {
-    HWND window = nullptr;
-    HWND scrollBar = nullptr;
-    HWND okButton = nullptr;
-};
-
-OpenDialog FindDialog(const SaverProcess& process) {
-    OpenDialog dialog;
-    dialog.window = process.WaitForWindow(kDialogTitle);
-    if (!dialog.window) return dialog;
-    dialog.scrollBar = FindDescendantOfClass(dialog.window, L"ScrollBar");
-    dialog.okButton = FindDescendantOfClass(dialog.window, L"Button");
-    return dialog;
-}
-
-int ScrollPosition(HWND scrollBar) { return static_cast<int>(SendMessageW(scrollBar, SBM_GETPOS, 0, 0)); }
-
-void StepRight(HWND scrollBar) {
-    SendMessageW(GetParent(scrollBar), WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(scrollBar));
-}
-
 void ClickAt(POINT at) {
     SetCursorPos(at.x, at.y);
     PumpMessagesFor(50ms);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "file_bytes.h"
 #include "forms/program.h"
 #include "forms/screen.h"
@@ -27,6 +29,7 @@ class SettingsDialogTest : public testing::Test {
 protected:
     void SetUp() override {
         forms::SetEndProgramHook([] { throw ProgramEnded{}; });
+        perUser_.emplace(Zoomorb_B::PerUserSettingsFilePath());
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
         Zoomorb_B::Magnification = 200;
@@ -45,6 +48,7 @@ protected:
                      reinterpret_cast<LPARAM>(dialog.Bairitu.Hwnd()));
     }
 
+    std::optional<test_files::SetAsideFile> perUser_;
     std::wstring path_;
 };
 
