@@ -70,8 +70,6 @@ TEST_F(SettingsDialogTest, TheWordsFollowTheUserInterfaceLanguage) {
     } cases[] = {
         {kJapanese, L"倍率", L"注 ： セーバーの終了はESCキーのみ", L"200％"},
         {kEnglish, L"Magnification", L"Note: only the Esc key ends the saver", L"200%"},
-        {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK), L"Magnification", L"Note: only the Esc key ends the saver",
-         L"200%"},
         {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), L"Magnification", L"Note: only the Esc key ends the saver", L"200%"},
         {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), L"Magnification",
          L"Note: only the Esc key ends the saver", L"200%"},
