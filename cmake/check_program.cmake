@@ -1,7 +1,7 @@
 # Static checks of the built Zoomorb.scr that need no Wine, so they run on
 # every host: the right machine type, nothing but system DLLs imported (it
-# is copied alone into a system folder), its version record and manifest,
-# and its size.
+# is copied alone into a system folder), its version record, its manifest
+# (which asks to run asInvoker) and its size.
 #   cmake -DPROGRAM=... -DOBJDUMP=... -DFORMAT=pei-x86-64|pei-i386 -P check_program.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -35,6 +35,12 @@ endif()
 string(HEX "<assembly" manifest)
 if(NOT bytes MATCHES "${manifest}")
   message(FATAL_ERROR "${PROGRAM} has no embedded manifest")
+endif()
+# Without an execution level Windows virtualizes the 32-bit build's writes
+# to protected folders, and settings would land where nobody looks.
+string(HEX "requestedExecutionLevel level=\"asInvoker\"" as_invoker)
+if(NOT bytes MATCHES "${as_invoker}")
+  message(FATAL_ERROR "${PROGRAM}'s manifest does not ask to run asInvoker")
 endif()
 
 file(SIZE "${PROGRAM}" size)

@@ -10,7 +10,7 @@ file(GLOB_RECURSE ZOOMORB_WIN_SOURCES CONFIGURE_DEPENDS src/*.cpp)
 list(FILTER ZOOMORB_WIN_SOURCES EXCLUDE REGEX "/core/")
 list(FILTER ZOOMORB_WIN_SOURCES EXCLUDE REGEX "src/app/win_main\\.cpp$")
 add_library(zoomorb_app STATIC ${ZOOMORB_WIN_SOURCES})
-target_link_libraries(zoomorb_app PUBLIC zoomorb_core user32 gdi32 kernel32 shell32 comctl32)
+target_link_libraries(zoomorb_app PUBLIC zoomorb_core user32 gdi32 kernel32 shell32 ole32 uuid comctl32)
 target_compile_options(zoomorb_app PRIVATE -Wall -Wextra)
 # The address the settings dialog's link shows and opens. The project has no
 # public page of its own yet: empty leaves the link out rather than point

@@ -103,6 +103,17 @@ stop_virtual_screen() {
   fi
 }
 
+# The settings tests make folders unwritable with chattr +i and undo it
+# themselves, also when a test fails; a test program killed in between (a
+# timeout) leaves them locked, and this undoes that.
+unlock_test_folders() {
+  local users="$WINEPREFIX/drive_c/users"
+  [ -d "$users" ] || return 0
+  find "$users" -mindepth 3 -maxdepth 4 -type d \
+    \( -path '*/Temp/zoomorb-e2e-*' -o -path '*/AppData/Roaming/Zoomorb' \) \
+    -exec chattr -R -i {} + 2>/dev/null || true
+}
+
 # Creates the prefix once and sets what the tests and the dialog rely on.
 # Created by the 64-bit loader, the prefix is a 64-bit one that runs 32-bit
 # programs too where the host can. Fails, saying why, when it cannot be made.
@@ -116,6 +127,7 @@ prepare_wine_prefix() {
       return 1
     fi
   fi
+  unlock_test_folders
   # The dialog asks for a Japanese font; map it to the installed IPA one.
   # regedit reads a version 5 file as UTF-16, whatever the code page.
   local reg_file="$WINEPREFIX/zoomorb-settings.reg"

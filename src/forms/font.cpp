@@ -17,18 +17,21 @@ LOGFONTW SystemDialogFont() {
     return font;
 }
 
+// A negative height asks for the character height without the leading, as
+// point sizes are meant.
+LONG HeightOf(float points) { return -ToInt32(points * kTwipsPerPoint / TwipsPerPixelY()); }
+
 }  // namespace
 
 UniqueFont CreateDesignFont(const FontDesign& design) {
     if (design.face.empty()) {
         LOGFONTW font = SystemDialogFont();
+        if (design.points > 0) font.lfHeight = HeightOf(design.points);
         font.lfUnderline = design.underline;
         return UniqueFont(CreateFontIndirectW(&font));
     }
     LOGFONTW font{};
-    // A negative height asks for the character height without the leading, as
-    // point sizes are meant.
-    font.lfHeight = -ToInt32(design.points * kTwipsPerPoint / TwipsPerPixelY());
+    font.lfHeight = HeightOf(design.points);
     font.lfWeight = FW_NORMAL;
     font.lfUnderline = design.underline;
     font.lfCharSet = design.charset;

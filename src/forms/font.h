@@ -14,6 +14,7 @@ namespace forms {
 struct FontDesign {
     // No face: the system's dialog font, as the user's scheme sets it.
     std::wstring face;
+    // No size: the face's own (given for the system's font only).
     float points = 0;
     BYTE charset = DEFAULT_CHARSET;
     bool underline = false;

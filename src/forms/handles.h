@@ -3,6 +3,7 @@
 // the program creates is given back exactly once, on every path.
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -56,6 +57,10 @@ struct WindowTraits {
 struct KernelHandleTraits {
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
+// Text the shell allocates for its caller (a known folder's path).
+struct CoTaskMemoryTraits {
+    static void Close(void* memory) { CoTaskMemFree(memory); }
+};
 
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using UniqueRegion = UniqueHandle<HRGN, GdiObjectTraits>;
@@ -68,6 +73,7 @@ using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using UniqueCoTaskText = UniqueHandle<PWSTR, CoTaskMemoryTraits>;
 
 // A device context borrowed with GetDC, released with the window it came from.
 class WindowDc {

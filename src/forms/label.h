@@ -27,6 +27,7 @@ public:
 
     const std::wstring& Caption() const { return design_.caption; }
     void SetCaption(std::wstring caption);
+    HFONT Font() const { return font_.Get(); }
 
     void Paint(HDC dc) override;
     void OnClick() override;

@@ -7,3 +7,10 @@
 #define IDB_DIALOG_PICTURE 102
 #define IDB_PREVIEW 103
 #define IDC_HAND_POINTER 104
+
+// The settings dialog's texts, in one string table per language.
+#define IDS_MAGNIFICATION 200
+#define IDS_ESC_NOTE 201
+#define IDS_OK 202
+#define IDS_PERCENT_SIGN 203
+#define IDS_SAVE_FAILED 204

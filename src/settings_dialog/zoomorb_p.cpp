@@ -37,8 +37,6 @@ constexpr int16_t kDefaultPercent = zoomorb::kDefaultMagnification;
 constexpr int16_t kArrowStep = 10;
 constexpr int16_t kTrackStep = 50;
 
-constexpr wchar_t kPercentSign[] = L"％";
-
 forms::FormDesign DialogDesign() {
     forms::FormDesign design;
     design.caption = kSettingsDialogCaption;
@@ -49,14 +47,12 @@ forms::FormDesign DialogDesign() {
     return design;
 }
 
-// Asked for by its Japanese name in the Shift-JIS set; the font mapper picks
-// the nearest face where it is missing.
-forms::FontDesign DialogFont(bool underline = false) {
-    return forms::FontDesign{L"ＭＳ Ｐゴシック", 9.75f, SHIFTJIS_CHARSET, underline};
+forms::FontDesign Underlined(forms::FontDesign font) {
+    font.underline = true;
+    return font;
 }
 
-forms::LabelDesign LabelAt(forms::TwipsRect place, std::wstring caption, COLORREF color,
-                           forms::FontDesign font = DialogFont()) {
+forms::LabelDesign LabelAt(forms::TwipsRect place, std::wstring caption, COLORREF color, forms::FontDesign font) {
     return forms::LabelDesign{place, std::move(caption), std::move(font), color};
 }
 
@@ -67,14 +63,13 @@ HCURSOR HandPointer() {
     return LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER));
 }
 
-std::wstring PercentText(int16_t value) { return forms::Widen(forms::DecimalText(value)) + kPercentSign; }
-
 }  // namespace
 
-Zoomorb_P::Zoomorb_P()
+Zoomorb_P::Zoomorb_P(LANGID uiLanguage)
     : forms::Form(DialogDesign()),
+      texts_(DialogTextsFor(uiLanguage)),
       Pic_C(*this, forms::PictureBoxDesign{AtDesign(0, 0, 378, 208), GetSysColor(COLOR_BTNFACE)}),
-      Cmd_End(Pic_C, forms::CommandButtonDesign{AtDesign(288, 144, 77, 21), L"OK", DialogFont(), kSilver},
+      Cmd_End(Pic_C, forms::CommandButtonDesign{AtDesign(288, 144, 77, 21), texts_.ok, texts_.font, kSilver},
               [this] { Cmd_End_Click(); }),
       Bairitu(Pic_C,
               forms::HScrollBarDesign{AtDesign(148, 48, 113, 17), kMinimumPercent, kMaximumPercent, kArrowStep,
@@ -84,13 +79,13 @@ Zoomorb_P::Zoomorb_P()
                                               /*sunkenBorder=*/true, IDB_DIALOG_PICTURE, /*autoSize=*/true,
                                               /*pictureFollowsDpi=*/true}),
       lbl_Bairitu(Pic_C,
-                  LabelAt(AtDesign(268, 52, 30, 12), PercentText(kDefaultPercent), kBlack, forms::FontDesign{})),
-      Label1(Pic_C,
-             LabelAt(AtDesign(12, 152, 203, 13), L"注 ： セーバーの終了はESCキーのみ", GetSysColor(COLOR_BTNTEXT))),
-      lbl_URL(Pic_C, LabelAt(AtDesign(12, 172, 214, 13), forms::Widen(ZOOMORB_HOME_PAGE), kWhite, DialogFont(true)),
+                  LabelAt(AtDesign(268, 52, 30, 12), PercentText(kDefaultPercent), kBlack, texts_.valueFont)),
+      Label1(Pic_C, LabelAt(AtDesign(12, 152, 203, 13), texts_.escNote, GetSysColor(COLOR_BTNTEXT), texts_.font)),
+      lbl_URL(Pic_C,
+              LabelAt(AtDesign(12, 172, 214, 13), forms::Widen(ZOOMORB_HOME_PAGE), kWhite, Underlined(texts_.font)),
               [this] { lbl_URL_Click(); }),
-      lbl0(Pic_C, LabelAt(AtDesign(148, 32, 26, 13), L"倍率", kBlack)),
-      lbl9(Pic_C, LabelAt(AtDesign(148, 12, 165, 13), L"Designed by Quorvat Ver.1.1.0", kWhite)) {
+      lbl0(Pic_C, LabelAt(AtDesign(148, 32, 26, 13), texts_.magnification, kBlack, texts_.font)),
+      lbl9(Pic_C, LabelAt(AtDesign(148, 12, 165, 13), L"Designed by Quorvat Ver.1.1.0", kWhite, texts_.font)) {
     SetScaleMode(forms::ScaleMode::Pixels);
     Cmd_End.SetPointer(HandPointer());
     lbl_URL.SetPointer(HandPointer());
@@ -136,13 +131,41 @@ void Zoomorb_P::Form_Resize() {
 
 void Zoomorb_P::Bairitu_Change() { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); }
 
+std::wstring Zoomorb_P::PercentText(int16_t value) const {
+    return forms::Widen(forms::DecimalText(value)) + texts_.percentSign;
+}
+
 void Zoomorb_P::Cmd_End_Click() {
-    Zoomorb_B::SaveSettings(Bairitu.Value());
+    const Zoomorb_B::SaveResult saved = Zoomorb_B::SaveSettings(Bairitu.Value());
+    if (!saved.saved) {
+        // Said, never passed over: the dialog stays, so the choice is not lost unnoticed.
+        const std::wstring message = texts_.saveFailed + L"\n" + saved.file;
+        MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
+        return;
+    }
     Unload();
     forms::EndProgram();
 }
 
 void Zoomorb_P::Form_Unload(int&) { Zoomorb_B::AnimateClose(Hwnd()); }
+
+bool Zoomorb_P::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // The modal loop passes keys through IsDialogMessage, which reports Enter
+    // as IDOK and Escape as IDCANCEL, from no control: Enter presses OK,
+    // Escape closes without saving.
+    if (message != WM_COMMAND || lParam != 0) return false;
+    result = 0;
+    switch (LOWORD(wParam)) {
+        case IDOK:
+            Cmd_End_Click();
+            return true;
+        case IDCANCEL:
+            Unload();
+            return true;
+        default:
+            return false;
+    }
+}
 
 void Zoomorb_P::lbl_URL_Click() {
     ShellExecuteW(Hwnd(), L"open", lbl_URL.Caption().c_str(), L"", L"", SW_SHOWNORMAL);

@@ -34,6 +34,24 @@ BOOL CALLBACK CountVisible(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+struct DialogSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchMessageBox(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<DialogSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (owner == search->processId && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kLogPixels[] = L"LogPixels";
 
@@ -52,6 +70,40 @@ HWND WaitForChildWindow(HWND parent, const wchar_t* title, std::chrono::millisec
         PumpMessagesFor(20ms);
     } while (std::chrono::steady_clock::now() < deadline);
     return nullptr;
+}
+
+OpenDialog FindDialog(const SaverProcess& process) {
+    OpenDialog dialog;
+    dialog.window = process.WaitForWindow(L"Zoomorb Saver");
+    if (!dialog.window) return dialog;
+    dialog.scrollBar = FindDescendantOfClass(dialog.window, L"ScrollBar");
+    dialog.okButton = FindDescendantOfClass(dialog.window, L"Button");
+    return dialog;
+}
+
+int ScrollPosition(HWND scrollBar) { return static_cast<int>(SendMessageW(scrollBar, SBM_GETPOS, 0, 0)); }
+
+void StepRight(HWND scrollBar) {
+    SendMessageW(GetParent(scrollBar), WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(scrollBar));
+}
+
+HWND WaitForMessageBox(DWORD processId, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        DialogSearch search{processId, nullptr};
+        EnumWindows(&MatchMessageBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        PumpMessagesFor(20ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return nullptr;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    std::wstring text;
+    for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child;
+         child = FindWindowExW(box, child, L"Static", nullptr))
+        text += TitleOf(child);
+    return text;
 }
 
 SIZE SizeOf(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom - rect.top}; }

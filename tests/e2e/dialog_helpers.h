@@ -1,13 +1,17 @@
 #pragma once
 // What the settings-dialog and preview tests need beyond the shared harness:
-// finding child windows of another process's window, and the logical DPI
-// that new processes see.
+// finding child windows of another process's window, the settings dialog's
+// controls and the message boxes it shows, and the logical DPI that new
+// processes see.
 
 #include <windows.h>
 
 #include <chrono>
+#include <string>
 
 namespace e2e {
+
+class SaverProcess;
 
 // The first descendant of `parent` with the given window class, or null.
 HWND FindDescendantOfClass(HWND parent, const wchar_t* className);
@@ -19,6 +23,21 @@ SIZE SizeOf(const RECT& rect);
 
 // Visible top-level windows that belong to the process.
 int CountVisibleWindowsOf(DWORD processId);
+
+// The settings dialog of a process, once it is open, and its controls.
+struct OpenDialog {
+    HWND window = nullptr;
+    HWND scrollBar = nullptr;
+    HWND okButton = nullptr;
+};
+OpenDialog FindDialog(const SaverProcess& process);
+int ScrollPosition(HWND scrollBar);
+// One arrow step to the right, as a click on the arrow makes it.
+void StepRight(HWND scrollBar);
+
+// A message box of the process, once it shows, and the text it says.
+HWND WaitForMessageBox(DWORD processId, std::chrono::milliseconds timeout);
+std::wstring MessageBoxText(HWND box);
 
 // HKCU\Control Panel\Desktop LogPixels while the object lives: processes
 // started meanwhile see that many dots per inch.

@@ -1,7 +1,7 @@
 // The installer as a user meets it, silently: the install selects the saver
-// and registers the uninstaller, the installed saver runs, an upgrade and an
-// uninstall keep the user's settings, and a running saver stops an uninstall
-// before anything is removed.
+// and registers the uninstaller, the installed saver runs and its dialog
+// saves, an upgrade and an uninstall keep the user's settings, and a running
+// saver stops an uninstall before anything is removed.
 
 #include <windows.h>
 #include <shlobj.h>
@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "../win/file_bytes.h"
+#include "dialog_helpers.h"
 #include "harness.h"
+#include "settings_files.h"
 
 namespace e2e {
 namespace {
@@ -106,27 +108,6 @@ private:
     std::vector<Saved> saved_;
 };
 
-// A file as it was, put back when the object goes; or, when there was none,
-// removed together with its folder if that is left empty.
-class SavedFile {
-public:
-    explicit SavedFile(std::wstring path) : path_(std::move(path)) {
-        if (Exists(path_)) bytes_ = test_files::ReadBytes(path_);
-    }
-    ~SavedFile() {
-        if (bytes_)
-            test_files::WriteBytes(path_, *bytes_);
-        else if (DeleteFileW(path_.c_str()))
-            RemoveDirectoryW(path_.substr(0, path_.find_last_of(L'\\')).c_str());
-    }
-    SavedFile(const SavedFile&) = delete;
-    SavedFile& operator=(const SavedFile&) = delete;
-
-private:
-    std::wstring path_;
-    std::optional<std::string> bytes_;
-};
-
 // The per-user install folder, and what installs leave, removed before the
 // test (an earlier run may have failed half-way) and after it.
 struct InstallFolder {
@@ -203,15 +184,13 @@ std::string SettingsWith(const std::string& value) {
 
 TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
     SavedRegistryValues selection(kDesktopKey, {L"SCRNSAVE.EXE", L"ScreenSaveActive"});
-    const std::wstring perUserFolder = ShellFolder(CSIDL_APPDATA) + L"\\Zoomorb";
-    const std::wstring perUserSettings = perUserFolder + L"\\Zoomorb.ini";
-    SavedFile savedPerUserSettings(perUserSettings);
+    const std::wstring perUserSettings = PerUserSettingsPath();
+    test_files::SetAsideFile savedPerUserSettings(perUserSettings);
     InstallFolder folder(ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Zoomorb");
 
     ASSERT_EQ(Install(), 0u);
     ExpectInstalled(folder);
-    CreateDirectoryW(perUserFolder.c_str(), nullptr);
-    test_files::WriteBytes(perUserSettings, SettingsWith("150"));
+    WritePerUserSettings(SettingsWith("150"));
 
     // The installed saver runs from its folder; while it runs, an uninstall
     // gives up and leaves the install whole.
@@ -230,16 +209,31 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
     EXPECT_FALSE(Exists(folder.path)) << "the emptied folder stayed";
     EXPECT_EQ(test_files::ReadBytes(perUserSettings), SettingsWith("150"));
 
-    // Settings beside the program outlive an upgrade and the uninstall.
+    // The installed dialog opens at the per-user value. A per-user install's
+    // folder can be written, so OK saves beside the program and drops the
+    // per-user value, which would be read first. The saved value outlives an
+    // upgrade and the uninstall.
     ASSERT_EQ(Install(), 0u);
-    test_files::WriteBytes(folder.File(L"Zoomorb.ini"), SettingsWith("160"));
+    {
+        SaverProcess settings(folder.File(L"Zoomorb.scr"), "/c");
+        const OpenDialog dialog = FindDialog(settings);
+        ASSERT_NE(dialog.okButton, nullptr);
+        EXPECT_EQ(ScrollPosition(dialog.scrollBar), 150);
+        StepRight(dialog.scrollBar);
+        PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
+        ASSERT_TRUE(settings.WaitForExit(kEndsAtOnce).has_value()) << "still running after OK";
+    }
+    const std::string keptBeside = SettingsWith("160");
+    const std::string keptPerUser = "[Section]\r\n";
+    EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), keptBeside);
+    EXPECT_EQ(test_files::ReadBytes(perUserSettings), keptPerUser);
     ASSERT_EQ(Install(), 0u);
     ExpectInstalled(folder);
-    EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), SettingsWith("160"));
+    EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), keptBeside);
     ASSERT_EQ(Uninstall(folder), 0u);
     ExpectUninstalled(folder);
-    EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), SettingsWith("160"));
-    EXPECT_EQ(test_files::ReadBytes(perUserSettings), SettingsWith("150"));
+    EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), keptBeside);
+    EXPECT_EQ(test_files::ReadBytes(perUserSettings), keptPerUser);
 }
 
 }  // namespace

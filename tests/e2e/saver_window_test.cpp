@@ -10,9 +10,11 @@
 #include <sstream>
 #include <vector>
 
+#include "../win/file_bytes.h"
 #include "desktop_pattern.h"
 #include "harness.h"
 #include "saver/core/glass_geometry.h"
+#include "settings_files.h"
 
 namespace e2e {
 namespace {
@@ -285,9 +287,11 @@ TEST(SaverWindow, TheLensShowsTheDesktopAroundTheCursorTwiceAsLarge) {
     ExpectTheLensMagnifiesAroundTheCursor(program, 78, 76);
 }
 
-TEST(SaverWindow, TheLensMagnifiesAsTheSettingsFileSays) {
+TEST(SaverWindow, TheLensMagnifiesAsTheSettingsSayPerUserFirst) {
     ProgramCopy program;
-    program.WriteFile(L"Zoomorb.ini", "[Section]\r\n\x94\x7B\x97\xA6=300\r\n");
+    program.WriteFile(L"Zoomorb.ini", "[Section]\r\n\x94\x7B\x97\xA6=150\r\n");
+    test_files::SetAsideFile userSettings(PerUserSettingsPath());
+    WritePerUserSettings("[Section]\r\n\x94\x7B\x97\xA6=300\r\n");
     ExpectTheLensMagnifiesAroundTheCursor(program, 52, 50);
 }
 

@@ -1,6 +1,6 @@
 // The settings dialog seen from outside: where it opens, what its scroll bar
-// shows and does, what OK and closing leave in the settings file, and its
-// size at a higher DPI.
+// shows and does, what OK, Enter, Escape and closing leave in the settings
+// file, and its size and words at higher DPIs.
 
 #include <gtest/gtest.h>
 
@@ -17,27 +17,6 @@ constexpr wchar_t kDialogTitle[] = L"Zoomorb Saver";
 const std::string kKey = "\x94\x7B\x97\xA6";
 
 std::string SettingsWith(const std::string& value) { return "[Section]\r\n" + kKey + "=" + value + "\r\n"; }
-
-struct OpenDialog {
-    HWND window = nullptr;
-    HWND scrollBar = nullptr;
-    HWND okButton = nullptr;
-};
-
-OpenDialog FindDialog(const SaverProcess& process) {
-    OpenDialog dialog;
-    dialog.window = process.WaitForWindow(kDialogTitle);
-    if (!dialog.window) return dialog;
-    dialog.scrollBar = FindDescendantOfClass(dialog.window, L"ScrollBar");
-    dialog.okButton = FindDescendantOfClass(dialog.window, L"Button");
-    return dialog;
-}
-
-int ScrollPosition(HWND scrollBar) { return static_cast<int>(SendMessageW(scrollBar, SBM_GETPOS, 0, 0)); }
-
-void StepRight(HWND scrollBar) {
-    SendMessageW(GetParent(scrollBar), WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(scrollBar));
-}
 
 void ClickAt(POINT at) {
     SetCursorPos(at.x, at.y);
@@ -118,6 +97,31 @@ TEST(SettingsDialog, OkWithoutAFileWritesTheDefault) {
     EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), SettingsWith("200"));
 }
 
+TEST(SettingsDialog, EnterSavesAndEscapeClosesWithoutSaving) {
+    const struct {
+        const char* name;
+        WORD key;
+        std::string settingsAfter;
+    } cases[] = {{"Enter", VK_RETURN, SettingsWith("160")}, {"Escape", VK_ESCAPE, SettingsWith("150")}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramCopy program;
+        program.WriteFile(L"Zoomorb.ini", SettingsWith("150"));
+        SaverProcess process(program, "/c");
+        const OpenDialog dialog = FindDialog(process);
+        ASSERT_NE(dialog.scrollBar, nullptr);
+        StepRight(dialog.scrollBar);
+        // As from the keyboard, to the dialog that has the focus.
+        keybd_event(static_cast<BYTE>(c.key), 0, 0, 0);
+        keybd_event(static_cast<BYTE>(c.key), 0, KEYEVENTF_KEYUP, 0);
+        const auto code = process.WaitForExit(kEndsAtOnce);
+        ASSERT_TRUE(code.has_value()) << "still running after " << c.name;
+        EXPECT_EQ(*code, 0u);
+        EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), c.settingsAfter);
+    }
+    ForgetEscapePresses();
+}
+
 TEST(SettingsDialog, ClosingWithoutOkLeavesTheFileAsItWas) {
     ProgramCopy program;
     const std::string original = "; ours\r\n[Section]\r\n" + kKey + "=150\r\nother = x\r\n";
@@ -171,6 +175,18 @@ TEST(SettingsDialog, ItsClientAreaHoldsTheWholePictureAtEveryDpi) {
         EXPECT_EQ(SizeOf(bar).cy, c.scrollBar.cy);
         PostMessageW(dialog.window, WM_CLOSE, 0, 0);
         EXPECT_TRUE(process.WaitForExit(kEndsAtOnce).has_value());
+    }
+}
+
+// The dialog's labels are drawn by the dialog itself, so only the dialog's
+// own process can measure them: its in-process layout check runs again at
+// the higher DPIs, where each language's words must still fit.
+TEST(SettingsDialog, ItsWordsFitInEitherLanguageAtHigherDpi) {
+    for (const DWORD dotsPerInch : {144u, 192u}) {
+        SCOPED_TRACE(dotsPerInch);
+        ScopedLogPixels dpi(dotsPerInch);
+        SaverProcess check(Widen(ZOOMORB_WIN_TESTS), "--gtest_filter=SettingsDialogTest.NothingOverlaps*");
+        EXPECT_EQ(check.WaitForExit(60s).value_or(STILL_ACTIVE), 0u);
     }
 }
 

@@ -1,14 +1,20 @@
-// The settings dialog in-process: what Form_Load shows for a stored value,
-// the scroll bar's steps and Change events, what OK writes, the gradient in
-// the picture box's persistent image, and the dialog's place and size.
+// The settings dialog in-process: its words in each UI language, what
+// Form_Load shows for a stored value, the scroll bar's steps and Change
+// events, what OK writes, the gradient in the picture box's persistent
+// image, the dialog's place and size, and a layout where nothing overlaps.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <optional>
+
 #include "file_bytes.h"
+#include "forms/handles.h"
 #include "forms/program.h"
 #include "forms/screen.h"
+#include "forms/text.h"
 #include "settings_dialog/zoomorb_p.h"
 #include "shared/settings.h"
 #include "shared/window_utilities.h"
@@ -22,11 +28,14 @@ using test_files::ReadBytes;
 using test_files::WriteBytes;
 
 const std::string kKey = test_files::kMagnificationKeyBytes;
+constexpr LANGID kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
 class SettingsDialogTest : public testing::Test {
 protected:
     void SetUp() override {
         forms::SetEndProgramHook([] { throw ProgramEnded{}; });
+        perUser_.emplace(Zoomorb_B::PerUserSettingsFilePath());
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
         Zoomorb_B::Magnification = 200;
@@ -45,8 +54,81 @@ protected:
                      reinterpret_cast<LPARAM>(dialog.Bairitu.Hwnd()));
     }
 
+    std::optional<test_files::SetAsideFile> perUser_;
     std::wstring path_;
 };
+
+// The words come from the string table of the user's UI language: Japanese,
+// or English for every other language. The caption, which a second start
+// looks for, and the credit line stay as they are.
+TEST_F(SettingsDialogTest, TheWordsFollowTheUserInterfaceLanguage) {
+    const struct {
+        LANGID uiLanguage;
+        const wchar_t* magnification;
+        const wchar_t* escNote;
+        const wchar_t* value;
+    } cases[] = {
+        {kJapanese, L"倍率", L"注 ： セーバーの終了はESCキーのみ", L"200％"},
+        {kEnglish, L"Magnification", L"Note: only the Esc key ends the saver", L"200%"},
+        {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), L"Magnification", L"Note: only the Esc key ends the saver", L"200%"},
+        {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), L"Magnification",
+         L"Note: only the Esc key ends the saver", L"200%"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.uiLanguage);
+        Zoomorb_P dialog(c.uiLanguage);
+        dialog.Load();
+        EXPECT_EQ(dialog.lbl0.Caption(), c.magnification);
+        EXPECT_EQ(dialog.Label1.Caption(), c.escNote);
+        EXPECT_EQ(dialog.lbl_Bairitu.Caption(), c.value);
+        EXPECT_EQ(dialog.Cmd_End.Caption(), L"OK");
+        EXPECT_EQ(dialog.lbl9.Caption(), L"Designed by Quorvat Ver.1.1.0");
+        EXPECT_EQ(dialog.Caption(), L"Zoomorb Saver");
+        dialog.Unload();
+    }
+}
+
+// In every language the labels lie inside the picture box and clear of each
+// other and of the controls, at whatever DPI this runs (the end-to-end tests
+// run it again at 144 and 192), and the value label's font draws its percent
+// sign: a font without it shows an empty box.
+TEST_F(SettingsDialogTest, NothingOverlapsAndThePercentSignHasAGlyph) {
+    for (const LANGID language : {kJapanese, kEnglish}) {
+        SCOPED_TRACE(language);
+        Zoomorb_P dialog(language);
+        dialog.Load();
+        dialog.Bairitu.SetValue(500);
+        const RECT box{0, 0, static_cast<LONG>(dialog.Pic_C.ScaleWidth()),
+                       static_cast<LONG>(dialog.Pic_C.ScaleHeight())};
+        const struct {
+            const char* name;
+            RECT area;
+        } parts[] = {
+            {"the magnification's caption", dialog.lbl0.PixelRect()}, {"the credit line", dialog.lbl9.PixelRect()},
+            {"the value", dialog.lbl_Bairitu.PixelRect()},           {"the note", dialog.Label1.PixelRect()},
+            {"the link", dialog.lbl_URL.PixelRect()},                {"the picture", dialog.Picture1.PixelRect()},
+            {"the scroll bar", dialog.Bairitu.PixelRect()},          {"the button", dialog.Cmd_End.PixelRect()},
+        };
+        for (auto part = std::begin(parts); part != std::end(parts); ++part) {
+            if (IsRectEmpty(&part->area)) continue;
+            RECT inside{};
+            IntersectRect(&inside, &part->area, &box);
+            EXPECT_TRUE(EqualRect(&inside, &part->area)) << part->name << " reaches beyond the picture box";
+            for (auto other = part + 1; other != std::end(parts); ++other) {
+                RECT overlap{};
+                if (IntersectRect(&overlap, &part->area, &other->area))
+                    ADD_FAILURE() << part->name << " overlaps " << other->name;
+            }
+        }
+        forms::WindowDc screen(nullptr);
+        forms::SelectionScope font(screen.Get(), dialog.lbl_Bairitu.Font());
+        const std::wstring& value = dialog.lbl_Bairitu.Caption();
+        WORD glyph = 0;
+        ASSERT_EQ(GetGlyphIndicesW(screen.Get(), &value.back(), 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS), 1u);
+        EXPECT_NE(glyph, 0xFFFF) << "no glyph for the percent sign of " << forms::Narrow(value);
+        dialog.Unload();
+    }
+}
 
 TEST_F(SettingsDialogTest, LoadShowsTheStoredMagnificationOrTheDefault) {
     const struct {
@@ -58,7 +140,7 @@ TEST_F(SettingsDialogTest, LoadShowsTheStoredMagnificationOrTheDefault) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         Zoomorb_B::Magnification = c.stored;
-        Zoomorb_P dialog;
+        Zoomorb_P dialog(kJapanese);
         dialog.Load();
         EXPECT_EQ(dialog.Bairitu.Value(), c.shown);
         EXPECT_EQ(GetScrollPos(dialog.Bairitu.Hwnd(), SB_CTL), c.shown);
@@ -67,7 +149,7 @@ TEST_F(SettingsDialogTest, LoadShowsTheStoredMagnificationOrTheDefault) {
 }
 
 TEST_F(SettingsDialogTest, TheLabelFollowsEveryStepButNotADraggedThumb) {
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kJapanese);
     dialog.Load();
     Scroll(dialog, SB_LINERIGHT);
     EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"210％");
@@ -92,7 +174,7 @@ TEST_F(SettingsDialogTest, TheLabelFollowsEveryStepButNotADraggedThumb) {
 
 TEST_F(SettingsDialogTest, OkWritesTheValueUnderTheCodePage932KeyAndEnds) {
     WriteBytes(path_, "[Other]\r\nkeep=1\r\n[Section]\r\nmine=yes\r\n" + kKey + "=150\r\n");
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kJapanese);
     dialog.Load();
     dialog.Bairitu.SetValue(50);
     EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"50％");
@@ -186,7 +268,7 @@ TEST_F(SettingsDialogTest, TabReachesOkThenTheScrollBar) {
 }
 
 TEST_F(SettingsDialogTest, LabelsSizeThemselvesToTheirText) {
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kJapanese);
     const RECT percent = dialog.lbl_Bairitu.PixelRect();
     dialog.lbl_Bairitu.SetCaption(L"100000％");
     const RECT wider = dialog.lbl_Bairitu.PixelRect();

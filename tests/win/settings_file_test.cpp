@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "file_bytes.h"
 #include "shared/settings.h"
 
@@ -15,10 +17,12 @@ using test_files::WriteBytes;
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The settings file lives beside the program, so these tests use the test
-// program's own directory and remove the file again.
+// program's own directory and remove the file again. A per-user value would
+// be read first: the user's per-user file is set aside meanwhile.
 class SettingsFile : public testing::Test {
 protected:
     void SetUp() override {
+        perUser_.emplace(Zoomorb_B::PerUserSettingsFilePath());
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
         Zoomorb_B::Magnification = 0;
@@ -32,6 +36,7 @@ protected:
         return Zoomorb_B::Magnification;
     }
 
+    std::optional<test_files::SetAsideFile> perUser_;
     std::wstring path_;
 };
 

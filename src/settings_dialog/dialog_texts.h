@@ -1,0 +1,28 @@
+#pragma once
+// The settings dialog's words and fonts in the user's language: Japanese
+// where the UI language is Japanese, English everywhere else. The words come
+// from the resource file's string table of that language.
+
+#include <windows.h>
+
+#include <string>
+
+#include "forms/font.h"
+
+namespace zoomorb::settings_dialog {
+
+struct DialogTexts {
+    std::wstring magnification;
+    std::wstring escNote;
+    std::wstring ok;
+    std::wstring percentSign;
+    std::wstring saveFailed;
+    // The captions' and the button's font, and the value label's, which must
+    // hold the percent sign.
+    forms::FontDesign font;
+    forms::FontDesign valueFont;
+};
+
+DialogTexts DialogTextsFor(LANGID uiLanguage);
+
+}  // namespace zoomorb::settings_dialog

@@ -1,0 +1,111 @@
+#include "settings_files.h"
+
+#include <shlobj.h>
+
+#include <chrono>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <thread>
+
+#include "../win/file_bytes.h"
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+// Wine's own conversions between its Windows paths and the host's.
+using UnixFileName = char*(CDECL*)(LPCWSTR);
+using DosFileName = WCHAR*(CDECL*)(LPCSTR);
+
+template <typename Function>
+Function WineExport(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), name)));
+}
+
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+std::optional<std::wstring> UnixPathOf(const std::wstring& path) {
+    const auto convert = WineExport<UnixFileName>("wine_get_unix_file_name");
+    char* unixPath = convert ? convert(path.c_str()) : nullptr;
+    if (!unixPath) return std::nullopt;
+    std::wstring wide = Widen(unixPath);
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return wide;
+}
+
+std::optional<std::wstring> DosPathOf(const char* unixPath) {
+    const auto convert = WineExport<DosFileName>("wine_get_dos_file_name");
+    WCHAR* dosPath = convert ? convert(unixPath) : nullptr;
+    if (!dosPath) return std::nullopt;
+    std::wstring path = dosPath;
+    HeapFree(GetProcessHeap(), 0, dosPath);
+    return path;
+}
+
+// Runs `chattr flag paths...` on the host and waits for its exit status:
+// true when it succeeded.
+bool Chattr(const wchar_t* flag, const std::vector<std::wstring>& paths) {
+    static int counter = 0;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring status = std::wstring(temp) + L"zoomorb-chattr-" + std::to_wstring(GetCurrentProcessId()) +
+                                L"-" + std::to_wstring(++counter) + L".status";
+    DeleteFileW(status.c_str());
+    const auto shell = DosPathOf("/bin/sh");
+    const auto unixStatus = UnixPathOf(status);
+    if (!shell || !unixStatus) return false;
+    std::wstring commandLine = L"sh -c \"chattr " + std::wstring(flag) + L" -- \\\"$@\\\"; echo $? > \\\"" +
+                               *unixStatus + L"\\\"\" sh";
+    for (const std::wstring& path : paths) {
+        const auto unixPath = UnixPathOf(path);
+        if (!unixPath) return false;
+        commandLine += L" " + Quoted(*unixPath);
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(shell->c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        return false;
+    if (info.hThread) CloseHandle(info.hThread);
+    if (info.hProcess) CloseHandle(info.hProcess);
+
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    std::string text;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::ifstream file(status.c_str());
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        text = bytes.str();
+        if (!text.empty() && text.back() == '\n') break;
+        std::this_thread::sleep_for(20ms);
+    }
+    DeleteFileW(status.c_str());
+    return text == "0\n";
+}
+
+}  // namespace
+
+std::wstring PerUserSettingsPath() {
+    PWSTR folder = nullptr;
+    std::wstring path;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &folder)))
+        path = std::wstring(folder) + L"\\Zoomorb\\Zoomorb.ini";
+    CoTaskMemFree(folder);
+    return path;
+}
+
+void WritePerUserSettings(const std::string& bytes) {
+    const std::wstring path = PerUserSettingsPath();
+    CreateDirectoryW(path.substr(0, path.find_last_of(L'\\')).c_str(), nullptr);
+    test_files::WriteBytes(path, bytes);
+}
+
+WriteLock::WriteLock(std::vector<std::wstring> paths) : paths_(std::move(paths)) {
+    locked_ = Chattr(L"+i", paths_);
+}
+
+WriteLock::~WriteLock() { Chattr(L"-i", paths_); }
+
+}  // namespace e2e

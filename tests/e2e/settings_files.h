@@ -1,0 +1,41 @@
+#pragma once
+// What the settings-saving tests need beyond the harness: the per-user
+// settings file, as the program finds it, and files and folders that nobody
+// may write, not even root, while a test runs.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Zoomorb\Zoomorb.ini in the user's roaming application data, found through
+// the shell as the program finds it.
+std::wstring PerUserSettingsPath();
+// Writes the per-user settings file, making its folder where needed.
+void WritePerUserSettings(const std::string& bytes);
+
+// Existing files and folders made unwritable with `chattr +i` while the
+// object lives, and writable again when it goes, also when the test fails.
+// Wine starts Unix programs too, but gives no handle to wait for them, so
+// chattr reports its exit status through a file of its own. Needs root and
+// a file system with the immutable attribute (ext4, xfs, btrfs); should the
+// test program be killed before it undoes a lock, scripts/wine-env.sh
+// undoes it at the next prepare_wine_prefix.
+class WriteLock {
+public:
+    explicit WriteLock(std::vector<std::wstring> paths);
+    ~WriteLock();
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+    // Whether chattr made every path unwritable.
+    bool Locked() const { return locked_; }
+
+private:
+    std::vector<std::wstring> paths_;
+    bool locked_ = false;
+};
+
+}  // namespace e2e
