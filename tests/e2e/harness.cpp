@@ -194,15 +194,17 @@ HWND SaverProcess::WaitForWindow(const wchar_t* title, std::chrono::milliseconds
     return nullptr;
 }
 
+bool RegisterGreyWindowClass(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    windowClass.lpszClassName = name;
+    return RegisterClassW(&windowClass) != 0;
+}
+
 TitledWindow::TitledWindow(const wchar_t* title, bool child, HWND parent, int width, int height) {
-    static const bool registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-        windowClass.lpszClassName = L"ZoomorbTestWindow";
-        return RegisterClassW(&windowClass) != 0;
-    }();
+    static const bool registered = RegisterGreyWindowClass(L"ZoomorbTestWindow", DefWindowProcW);
     (void)registered;
     window_ = CreateWindowExW(0, L"ZoomorbTestWindow", title,
                               child ? (WS_CHILD | WS_VISIBLE) : (WS_OVERLAPPEDWINDOW | WS_VISIBLE), child ? 0 : 50,

@@ -75,6 +75,9 @@ private:
     std::vector<std::wstring> seen_;
 };
 
+// Registers a window class of the test process with a grey background.
+bool RegisterGreyWindowClass(const wchar_t* name, WNDPROC procedure);
+
 // A window of the test process with the given title: blocks or not, as a
 // window of another Zoomorb instance would.
 class TitledWindow {

@@ -33,14 +33,7 @@ LRESULT CALLBACK CountInput(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 class ApplicationBeneath {
 public:
     ApplicationBeneath() {
-        static const bool registered = [] {
-            WNDCLASSW windowClass{};
-            windowClass.lpfnWndProc = CountInput;
-            windowClass.hInstance = GetModuleHandleW(nullptr);
-            windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-            windowClass.lpszClassName = L"ZoomorbTestApplication";
-            return RegisterClassW(&windowClass) != 0;
-        }();
+        static const bool registered = RegisterGreyWindowClass(L"ZoomorbTestApplication", CountInput);
         (void)registered;
         window_ = CreateWindowExW(0, L"ZoomorbTestApplication", L"Application", WS_POPUP | WS_VISIBLE, 0, 0,
                                   GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
