@@ -9,8 +9,7 @@ pictures::Image DrawPreviewPicture(int32_t dotsPerInch) {
     using namespace pictures;
     // The scene is laid out in the design's pixels and scaled as a whole, so
     // every drawing of it shows the same picture.
-    const double s = static_cast<double>(dotsPerInch < glass::kDesignDpi ? glass::kDesignDpi : dotsPerInch) /
-                     glass::kDesignDpi;
+    const double s = static_cast<double>(glass::GlassDpi(dotsPerInch)) / glass::kDesignDpi;
     const GlassLayout layout{80 * s, 78 * s, 70 * s, 60 * s, 80 * s, 130 * s, 80 * s, 186 * s, 20 * s, 30 * s};
     return RenderGlassPicture(glass::ScaledPixels(kPreviewPictureWidth, dotsPerInch),
                               glass::ScaledPixels(kPreviewPictureHeight, dotsPerInch), layout, SunsetAt,

@@ -59,9 +59,11 @@ inline constexpr int32_t kTopTurnTwips = -29;
 // keeps the design's size: the glass is never drawn smaller than designed.
 inline constexpr int32_t kDesignDpi = 96;
 
+// The dots per inch the glass is drawn for on a display of `dotsPerInch`.
+constexpr int32_t GlassDpi(int32_t dotsPerInch) { return dotsPerInch < kDesignDpi ? kDesignDpi : dotsPerInch; }
+
 constexpr int32_t ScaledPixels(int32_t designPixels, int32_t dotsPerInch) {
-    const int64_t dpi = dotsPerInch < kDesignDpi ? kDesignDpi : dotsPerInch;
-    const int64_t product = int64_t{designPixels} * dpi;
+    const int64_t product = int64_t{designPixels} * GlassDpi(dotsPerInch);
     const int64_t whole = product / kDesignDpi;
     const int64_t twiceRest = 2 * (product % kDesignDpi);
     const bool up = twiceRest > kDesignDpi || (twiceRest == kDesignDpi && whole % 2 != 0);

@@ -64,7 +64,7 @@ public:
 private:
     // The design's row (or column) that holds a pixel `pixels` from an edge.
     int32_t DesignCount(int32_t pixels) const {
-        return pixels * glass::kDesignDpi / (dpi_ < glass::kDesignDpi ? glass::kDesignDpi : dpi_);
+        return pixels * glass::kDesignDpi / glass::GlassDpi(dpi_);
     }
 
     Colour RimAt(double x, double y) const {
