@@ -26,14 +26,13 @@ endforeach()
 file(GLOB ZOOMORB_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(e2e_tests ${ZOOMORB_E2E_TESTS})
 target_include_directories(e2e_tests PRIVATE tests/e2e src)
-target_link_libraries(e2e_tests PRIVATE gtest user32 gdi32 advapi32 shell32 ole32 uuid)
+target_link_libraries(e2e_tests PRIVATE zoomorb_core gtest user32 gdi32 advapi32 shell32 ole32 uuid)
 target_compile_definitions(e2e_tests PRIVATE ${ZOOMORB_WIN_DEFINES}
   ZOOMORB_SCR="$<TARGET_FILE:zoomorb>"
   ZOOMORB_WIN_TESTS="$<TARGET_FILE:win_tests>"
   ZOOMORB_SETUP="${ZOOMORB_INSTALLER}"
   ZOOMORB_RELEASE="${ZOOMORB_RELEASE}"
   ZOOMORB_PASSWORD_CPL="$<TARGET_FILE:password_cpl>"
-  ZOOMORB_MPR_DOUBLE="$<TARGET_FILE:mpr_double>"
-  ZOOMORB_LENS_BMP="${CMAKE_SOURCE_DIR}/src/resources/lens.bmp")
+  ZOOMORB_MPR_DOUBLE="$<TARGET_FILE:mpr_double>")
 add_dependencies(e2e_tests zoomorb win_tests installer password_cpl mpr_double)
 zoomorb_wine_test(e2e_tests)

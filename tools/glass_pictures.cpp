@@ -1,36 +1,44 @@
 #include "glass_pictures.h"
 
-#include <cmath>
-
-#include "glass_scene.h"
-#include "sunset.h"
+#include "saver/core/glass_scene.h"
+#include "saver/core/sunset.h"
 
 namespace zoomorb::pictures {
 
 namespace {
 
+constexpr int kIconSubsamples = 8;
+
 Colour ClearGlass(double u, double v) {
     return Mix({236, 246, 255}, {150, 192, 236}, (u + v + 2) / 4);
 }
 
-// A vertical gradient with a soft pool of light behind the lens.
-Backdrop LitBackdrop(Colour top, Colour bottom, double lightX, double lightY, double lightRadius, double lightAmount,
-                     double height) {
-    return [=](double x, double y) {
-        Colour base = Mix(top, bottom, y / height);
-        double dx = (x - lightX) / lightRadius, dy = (y - lightY) / lightRadius;
-        double pool = 1 - std::sqrt(dx * dx + dy * dy);
-        return pool > 0 ? Mix(base, {255, 255, 255}, lightAmount * pool * pool) : base;
-    };
+// The glass alone, square, for an icon: a pixel is opaque when at least half
+// of it is glass, and then shows only the glass's own colours.
+IconImage RenderGlassIcon(int size, const GlassLayout& layout, const LensView& view) {
+    IconImage icon{Image(size, size), std::vector<bool>(static_cast<size_t>(size) * size, true)};
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            Colour sum;
+            int covered = 0;
+            for (int sy = 0; sy < kIconSubsamples; ++sy) {
+                for (int sx = 0; sx < kIconSubsamples; ++sx) {
+                    GlassSample sample = SampleGlass(layout, view, x + (sx + 0.5) / kIconSubsamples,
+                                                     y + (sy + 0.5) / kIconSubsamples);
+                    if (!sample.onGlass) continue;
+                    sum = sum + sample.colour;
+                    ++covered;
+                }
+            }
+            if (2 * covered < kIconSubsamples * kIconSubsamples) continue;
+            icon.colours.At(x, y) = Quantise(sum * (1.0 / covered));
+            icon.transparent[static_cast<size_t>(y) * size + x] = false;
+        }
+    }
+    return icon;
 }
 
 }  // namespace
-
-Image DrawPreviewPicture() {
-    const GlassLayout glass{80, 78, 70, 60, 80, 130, 80, 186, 20, 30};
-    return RenderGlassPicture(179, 200, glass, SunsetAt,
-                              LitBackdrop({128, 144, 166}, {78, 92, 116}, 70, 60, 150, 0.25, 200));
-}
 
 Image DrawDialogPicture() {
     const GlassLayout glass{57, 54, 48, 41, 57, 88, 57, 119, 14, 24};

@@ -10,10 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/core/preview_picture.h"
 #include "glass_pictures.h"
 #include "hand_cursor.h"
-#include "lens_bitmap.h"
 #include "picture_files.h"
+#include "saver/core/glass_picture.h"
 #include "wallpaper.h"
 
 namespace {
@@ -25,7 +26,7 @@ std::vector<std::pair<std::string, Bytes>> AllPictures() {
     return {
         {"lens.bmp", EncodeBmp(DrawLensBitmap())},
         {"dialog_picture.bmp", EncodeBmp(DrawDialogPicture())},
-        {"preview.bmp", EncodeBmp(DrawPreviewPicture())},
+        {"preview.bmp", EncodeBmp(zoomorb::preview::DrawPreviewPicture())},
         {"zoomorb.ico", EncodeIcon(DrawIconImages())},
         {"hand.cur", EncodeCursor(DrawHandCursor())},
     };

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "image.h"
+#include "saver/core/rgb_image.h"
 
 namespace zoomorb::pictures {
 

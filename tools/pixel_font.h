@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "image.h"
+#include "saver/core/rgb_image.h"
 
 namespace zoomorb::pictures {
 

@@ -1,11 +1,14 @@
 #include "app/preview.h"
 
 #include "app/core/command_line.h"
+#include "app/core/preview_picture.h"
 #include "forms/core/numbers.h"
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "resources/resource_ids.h"
+#include "saver/core/glass_geometry.h"
+#include "saver/drawn_bitmap.h"
 
 namespace zoomorb::preview {
 namespace {
@@ -75,6 +78,11 @@ void StartPreview(const std::string& handleText) {
     const int32_t heightTwips = forms::ToInt32(forms::TwipsPerPixelY() * static_cast<double>(paneRect.bottom - paneRect.top));
 
     Zoomorb_R& form = PreviewForm();
+    // The stored picture is drawn for 96 DPI; where the pane has more dots
+    // per inch the same scene is drawn as much larger, so it looks the same.
+    const int32_t dotsPerInch = forms::DotsPerInch();
+    if (glass::GlassDpi(dotsPerInch) != glass::kDesignDpi)
+        form.Img_Prev.SetPicture(saver::DrawnBitmap(DrawPreviewPicture(dotsPerInch)));
     form.Load();
     HWND window = form.Hwnd();
     // A child must not stay a pop-up; every other style bit is kept.

@@ -141,6 +141,11 @@ int32_t Form::Height() const {
     return PixelsToTwipsY(rect.bottom - rect.top);
 }
 
+void Form::SetPicture(UniqueBitmap picture) {
+    picture_ = std::move(picture);
+    if (window_) InvalidateRect(window_, nullptr, TRUE);
+}
+
 void Form::Move(int32_t leftTwips, int32_t topTwips) {
     SetWindowPos(window_, nullptr, TwipsToPixelsX(leftTwips), TwipsToPixelsY(topTwips), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -75,6 +75,8 @@ public:
 
     // The stored picture, painted at the client's top-left corner.
     HBITMAP Picture() const { return picture_.Get(); }
+    // Replaces the picture with one drawn at run time; repaints.
+    void SetPicture(UniqueBitmap picture);
 
     void AddTimer(Timer& timer);
 

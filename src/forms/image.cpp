@@ -1,6 +1,7 @@
 #include "image.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace forms {
 
@@ -12,6 +13,11 @@ Image::Image(Container& parent, TwipsRect place, int pictureResource)
 void Image::SetPixelRect(int32_t left, int32_t top, int32_t width, int32_t height) {
     Invalidate();
     place_ = TwipsRect{PixelsToTwipsX(left), PixelsToTwipsY(top), PixelsToTwipsX(width), PixelsToTwipsY(height)};
+    Invalidate();
+}
+
+void Image::SetPicture(UniqueBitmap picture) {
+    picture_ = std::move(picture);
     Invalidate();
 }
 

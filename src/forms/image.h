@@ -18,6 +18,8 @@ public:
     // Moves and sizes the control, in its container's pixels.
     void SetPixelRect(int32_t left, int32_t top, int32_t width, int32_t height);
     HBITMAP Picture() const { return picture_.Get(); }
+    // Replaces the picture with one drawn at run time.
+    void SetPicture(UniqueBitmap picture);
 
 private:
     UniqueBitmap picture_;

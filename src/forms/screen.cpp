@@ -31,6 +31,7 @@ MousePointer& CurrentPointer() {
 
 float TwipsPerPixelX() { return 1440.0f / static_cast<float>(LogicalDpi(LOGPIXELSX)); }
 float TwipsPerPixelY() { return 1440.0f / static_cast<float>(LogicalDpi(LOGPIXELSY)); }
+int32_t DotsPerInch() { return LogicalDpi(LOGPIXELSX); }
 int32_t ScreenWidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
 int32_t ScreenHeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
 int32_t ScreenWidthTwips() { return ToInt32(static_cast<double>(ScreenWidthPixels()) * TwipsPerPixelX()); }

@@ -8,6 +8,9 @@ namespace forms {
 
 float TwipsPerPixelX();
 float TwipsPerPixelY();
+// The screen's logical dots per inch (horizontally; every system we run on
+// has the same vertically), read once per process.
+int32_t DotsPerInch();
 int32_t ScreenWidthPixels();
 int32_t ScreenHeightPixels();
 int32_t ScreenWidthTwips();

@@ -8,8 +8,10 @@
 #include "resources/resource_ids.h"
 #include "saver/core/cursor_step.h"
 #include "saver/core/glass_geometry.h"
+#include "saver/core/glass_picture.h"
 #include "saver/core/view_source.h"
 #include "saver/core/window_step.h"
+#include "saver/drawn_bitmap.h"
 #include "saver/shape_form.h"
 #include "shared/captions.h"
 #include "shared/settings.h"
@@ -24,24 +26,29 @@ constexpr UINT kCursorIntervalMs = 1;  // as often as the system delivers ticks
 constexpr UINT kWindowIntervalMs = 100;
 constexpr UINT kScreenSaveActive = 17;  // SPI_SETSCREENSAVEACTIVE
 
+// The glass is stored as drawn for 96 DPI; for a display of more dots per
+// inch it is drawn at start-up instead, crisp at its size there.
+bool GlassIsStored() { return glass::GlassDpi(forms::DotsPerInch()) == glass::kDesignDpi; }
+
 forms::FormDesign SaverDesign() {
     forms::FormDesign design;
     design.caption = kSaverCaption;
     design.border = forms::BorderStyle::None;
     design.widthTwips = 4380;
     design.heightTwips = 3120;
-    design.pictureResource = IDB_LENS;
+    design.pictureResource = GlassIsStored() ? IDB_LENS : 0;
     design.iconResource = IDI_ZOOMORB;
     design.toolWindow = true;
     return design;
 }
 
-// The lens sits over the glass bitmap's white interior, which is a picture
-// of fixed pixels: its place is given in pixels so it stays there at any DPI.
+// The lens sits over the glass picture's white interior: its place is given
+// in the picture's pixels at this DPI, so it stays there at any DPI.
 forms::PictureBoxDesign LensDesign() {
+    const glass::Layout layout = glass::LayoutAtDpi(forms::DotsPerInch());
     forms::PictureBoxDesign design;
-    design.place = forms::TwipsRect{forms::PixelsToTwipsX(glass::kLensLeft), forms::PixelsToTwipsY(glass::kLensTop),
-                                    forms::PixelsToTwipsX(glass::kLensWidth), forms::PixelsToTwipsY(glass::kLensHeight)};
+    design.place = forms::TwipsRect{forms::PixelsToTwipsX(layout.lensLeft), forms::PixelsToTwipsY(layout.lensTop),
+                                    forms::PixelsToTwipsX(layout.lensWidth), forms::PixelsToTwipsY(layout.lensHeight)};
     return design;
 }
 
@@ -53,7 +60,7 @@ double NowMs() {
 
 ScreenMetrics CurrentScreen() {
     return ScreenMetrics{forms::ScreenWidthTwips(), forms::ScreenHeightTwips(), forms::TwipsPerPixelX(),
-                         forms::TwipsPerPixelY()};
+                         forms::TwipsPerPixelY(), forms::DotsPerInch()};
 }
 
 Zoomorb_S::Zoomorb_S()
@@ -73,12 +80,14 @@ void Zoomorb_S::Form_Load() {
     });
     forms::IgnoreErrors([&] { Move(state_.lens.left, state_.lens.top); });
     forms::IgnoreErrors([&] {
+        if (!Picture()) SetPicture(DrawnBitmap(pictures::DrawLensBitmap(forms::DotsPerInch())));
         if (Picture()) {
             uint32_t key = Zoomorb_B::kKeyFromPicture;
             Zoomorb_B::ShapeFormFromPicture(*this, key);
         }
     });
-    forms::UniqueRegion lens(CreateEllipticRgn(0, 0, glass::kLensEllipseWidth, glass::kLensEllipseHeight));
+    const glass::Layout layout = glass::LayoutAtDpi(forms::DotsPerInch());
+    forms::UniqueRegion lens(CreateEllipticRgn(0, 0, layout.lensEllipseWidth, layout.lensEllipseHeight));
     if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
     DesktopWnd = GetDesktopWindow();
     DesktopDC = forms::WindowDc(DesktopWnd);

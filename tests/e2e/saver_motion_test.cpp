@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "dialog_helpers.h"
 #include "harness.h"
 #include "saver/core/glass_geometry.h"
 
@@ -133,7 +134,8 @@ int Sign(long value) { return (value > 0) - (value < 0); }
 // position against the speed it had, and notes the turns.
 class AxisWatch {
 public:
-    AxisWatch(const char* name, long farLimit, long nearLimit) : name_(name), farLimit_(farLimit), nearLimit_(nearLimit) {}
+    AxisWatch(const char* name, long farLimit, long nearLimit, int32_t dotsPerInch)
+        : name_(name), farLimit_(farLimit), nearLimit_(nearLimit), dotsPerInch_(dotsPerInch) {}
 
     int Turns() const { return turns_; }
 
@@ -156,8 +158,9 @@ public:
             if (!atLimit) problems << "\n  " << name_ << " turned at " << from << " moving " << step_;
         }
         step_ = delta;
-        if (std::labs(delta) >= 3 && std::labs(delta) <= 10) return 1;
-        problems << "\n  " << name_ << " speed " << delta << " is not 3 to 10 pixels a tick";
+        for (int32_t pixels = 3; pixels <= 10; ++pixels)
+            if (std::labs(delta) == zoomorb::glass::ScaledPixels(pixels, dotsPerInch_)) return 1;
+        problems << "\n  " << name_ << " speed " << delta << " is not 3 to 10 pixels a tick, scaled to the DPI";
         return 0;
     }
 
@@ -165,55 +168,68 @@ private:
     const char* name_;
     long farLimit_;   // turns once beyond it, moving towards it
     long nearLimit_;  // turns once at or beyond it, moving towards it
+    int32_t dotsPerInch_;
     long step_ = 0;
     int turns_ = 0;
 };
 
-TEST(SaverMotion, TheGlassStepsEveryTenthOfASecondAndTurnsAtTheEdges) {
-    ForgetEscapePresses();
-    ProgramCopy program;
-    SaverProcess process(program, "/s");
-    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
-    ASSERT_NE(saver, nullptr);
+TEST(SaverMotion, TheGlassStepsEveryTenthOfASecondAndTurnsAtTheEdgesAtEveryDpi) {
+    // The near turning limits are fixed twips (-524 and -29), which are the
+    // more pixels the more dots per inch: at 96 DPI the glass turns at -35
+    // and -2 whole pixels. The far ones lie where the glass's circle, as
+    // drawn for the DPI, has passed the screen's last column or row.
+    const struct {
+        int32_t dotsPerInch;
+        long nearLeft, nearTop;
+    } cases[] = {{96, -35, -2}, {144, -53, -3}, {192, -70, -4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dotsPerInch);
+        const zoomorb::glass::Layout layout = zoomorb::glass::LayoutAtDpi(c.dotsPerInch);
+        ForgetEscapePresses();
+        ProgramCopy program;
+        ScopedLogPixels logPixels(static_cast<DWORD>(c.dotsPerInch));
+        SaverProcess process(program, "/s");
+        HWND saver = process.WaitForWindow(L"Zoomorb_Main");
+        ASSERT_NE(saver, nullptr);
 
-    // The turning limits at 15 twips per pixel: the circle of the glass has
-    // passed the screen's last column or row, or about reached the first
-    // (-524 and -29 twips: -35 and -2 whole pixels).
-    namespace glass = zoomorb::glass;
-    AxisWatch horizontal("horizontal", GetSystemMetrics(SM_CXSCREEN) - glass::kColumnsToCircleEnd, -35);
-    AxisWatch vertical("vertical", GetSystemMetrics(SM_CYSCREEN) - glass::kRowsToCircleEnd, -2);
+        AxisWatch horizontal("horizontal", GetSystemMetrics(SM_CXSCREEN) - layout.columnsToCircleEnd, c.nearLeft,
+                             c.dotsPerInch);
+        AxisWatch vertical("vertical", GetSystemMetrics(SM_CYSCREEN) - layout.rowsToCircleEnd, c.nearTop,
+                           c.dotsPerInch);
 
-    std::vector<WindowPlace> places{{std::chrono::steady_clock::now(), WindowRectOf(saver)}};
-    std::ostringstream problems;
-    const auto started = std::chrono::steady_clock::now();
-    auto lastTurn = started;
-    int ticks = 0;
-    while (std::chrono::steady_clock::now() - started < 30s && process.IsRunning()) {
-        if (horizontal.Turns() > 0 && vertical.Turns() > 0 && std::chrono::steady_clock::now() - lastTurn > 1s) break;
-        std::this_thread::sleep_for(2ms);
-        const RECT now = WindowRectOf(saver);
-        const RECT last = places.back().rect;
-        if (now.left == last.left && now.top == last.top) continue;
-        places.push_back({std::chrono::steady_clock::now(), now});
-        if (now.right - now.left != glass::kPictureWidth || now.bottom - now.top != glass::kPictureHeight)
-            problems << "\n  size changed to " << now.right - now.left << " x " << now.bottom - now.top;
-        const int turnsBefore = horizontal.Turns() + vertical.Turns();
-        const int ticksX = horizontal.Note(last.left, now.left - last.left, problems);
-        const int ticksY = vertical.Note(last.top, now.top - last.top, problems);
-        ticks += ticksX;
-        if (ticksX != ticksY) problems << "\n  the axes moved apart: " << ticksX << " and " << ticksY << " ticks";
-        if (horizontal.Turns() + vertical.Turns() != turnsBefore) lastTurn = places.back().time;
+        std::vector<WindowPlace> places{{std::chrono::steady_clock::now(), WindowRectOf(saver)}};
+        std::ostringstream problems;
+        const auto started = std::chrono::steady_clock::now();
+        auto lastTurn = started;
+        int ticks = 0;
+        while (std::chrono::steady_clock::now() - started < 30s && process.IsRunning()) {
+            if (horizontal.Turns() > 0 && vertical.Turns() > 0 && std::chrono::steady_clock::now() - lastTurn > 1s)
+                break;
+            std::this_thread::sleep_for(2ms);
+            const RECT now = WindowRectOf(saver);
+            const RECT last = places.back().rect;
+            if (now.left == last.left && now.top == last.top) continue;
+            places.push_back({std::chrono::steady_clock::now(), now});
+            if (now.right - now.left != layout.pictureWidth || now.bottom - now.top != layout.pictureHeight)
+                problems << "\n  size changed to " << now.right - now.left << " x " << now.bottom - now.top;
+            const int turnsBefore = horizontal.Turns() + vertical.Turns();
+            const int ticksX = horizontal.Note(last.left, now.left - last.left, problems);
+            const int ticksY = vertical.Note(last.top, now.top - last.top, problems);
+            ticks += ticksX;
+            if (ticksX != ticksY) problems << "\n  the axes moved apart: " << ticksX << " and " << ticksY << " ticks";
+            if (horizontal.Turns() + vertical.Turns() != turnsBefore) lastTurn = places.back().time;
+        }
+        ASSERT_TRUE(process.IsRunning());
+        EXPECT_TRUE(problems.str().empty()) << problems.str();
+        // From the centre, even the slowest glass reaches an edge of each axis
+        // within 17 s.
+        EXPECT_GT(horizontal.Turns(), 0);
+        EXPECT_GT(vertical.Turns(), 0);
+        const double seconds = std::chrono::duration<double>(places.back().time - places.front().time).count();
+        const double stepsPerSecond = ticks / seconds;
+        EXPECT_GT(stepsPerSecond, 5.0);
+        EXPECT_LT(stepsPerSecond, 11.0);
     }
-    ASSERT_TRUE(process.IsRunning());
-    EXPECT_TRUE(problems.str().empty()) << problems.str();
-    // From the centre, even the slowest glass reaches an edge of each axis
-    // within 17 s.
-    EXPECT_GT(horizontal.Turns(), 0);
-    EXPECT_GT(vertical.Turns(), 0);
-    const double seconds = std::chrono::duration<double>(places.back().time - places.front().time).count();
-    const double stepsPerSecond = ticks / seconds;
-    EXPECT_GT(stepsPerSecond, 5.0);
-    EXPECT_LT(stepsPerSecond, 11.0);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The saver window as the desktop sees it: where it appears, its shape, the
-// lens inside it, and what the lens shows of the desktop around the cursor.
+// lens inside it, and what the lens shows of the desktop around the cursor,
+// on displays of 96, 144 and 192 DPI: at D DPI the glass is its 96-DPI
+// design scaled by D / 96.
 
 #include <gtest/gtest.h>
 
@@ -12,72 +14,51 @@
 
 #include "../win/file_bytes.h"
 #include "desktop_pattern.h"
+#include "dialog_helpers.h"
 #include "harness.h"
 #include "saver/core/glass_geometry.h"
+#include "saver/core/glass_picture.h"
 #include "settings_files.h"
 
 namespace e2e {
 namespace {
 
-using zoomorb::glass::kLensHeight;
-using zoomorb::glass::kLensLeft;
-using zoomorb::glass::kLensTop;
-using zoomorb::glass::kLensWidth;
-constexpr int kGlassWidth = zoomorb::glass::kPictureWidth;
-constexpr int kGlassHeight = zoomorb::glass::kPictureHeight;
+namespace glass = zoomorb::glass;
 
-float TwipsPerPixel() {
-    HDC screen = GetDC(nullptr);
-    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return 1440.0f / static_cast<float>(dotsPerInch);
-}
+constexpr int32_t kTestedDpis[] = {96, 144, 192};
 
 // Where the window's top-left corner is put on loading: centred for its
 // design size of 4380 x 3120 twips, before the shaping shrinks it.
-POINT CentredStart() {
-    const float twips = TwipsPerPixel();
+POINT CentredStart(int32_t dotsPerInch) {
+    const float twips = 1440.0f / static_cast<float>(dotsPerInch);
     const long screenWidth = std::lround(GetSystemMetrics(SM_CXSCREEN) * twips);
     const long screenHeight = std::lround(GetSystemMetrics(SM_CYSCREEN) * twips);
     return POINT{static_cast<LONG>(std::nearbyint(static_cast<float>((screenWidth - 4380) / 2) / twips)),
                  static_cast<LONG>(std::nearbyint(static_cast<float>((screenHeight - 3120) / 2) / twips))};
 }
 
-// True when `dx`, `dy` are `ticks` equal window steps of 3 to 10 pixels each way.
-bool IsWholeSteps(long dx, long dy, int ticks) {
+// True when `dx`, `dy` are `ticks` equal window steps of 3 to 10 design
+// pixels each way, scaled to the DPI.
+bool IsWholeSteps(long dx, long dy, int ticks, int32_t dotsPerInch) {
     if (ticks == 0) return dx == 0 && dy == 0;
     if (dx % ticks != 0 || dy % ticks != 0) return false;
-    const long stepX = std::labs(dx / ticks);
-    const long stepY = std::labs(dy / ticks);
-    return stepX >= 3 && stepX <= 10 && stepY >= 3 && stepY <= 10;
+    const auto isSpeed = [dotsPerInch](long step) {
+        for (int32_t pixels = 3; pixels <= 10; ++pixels)
+            if (std::labs(step) == glass::ScaledPixels(pixels, dotsPerInch)) return true;
+        return false;
+    };
+    return isSpeed(dx / ticks) && isSpeed(dy / ticks);
 }
 
-// Non-red pixels of the glass bitmap, row by row from the top.
-std::vector<std::vector<bool>> GlassPixels() {
-    std::vector<std::vector<bool>> glass;
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(nullptr, Widen(ZOOMORB_LENS_BMP).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (!bitmap) return glass;
-    BITMAP shape{};
-    GetObjectW(bitmap, sizeof shape, &shape);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = shape.bmWidth;
-    info.bmiHeader.biHeight = -shape.bmHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<uint32_t> pixels(static_cast<size_t>(shape.bmWidth) * shape.bmHeight);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, shape.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(bitmap);
-    for (int y = 0; y < shape.bmHeight; ++y) {
-        glass.emplace_back();
-        for (int x = 0; x < shape.bmWidth; ++x)
-            glass.back().push_back((pixels[static_cast<size_t>(y) * shape.bmWidth + x] & 0xFFFFFF) != 0xFF0000);
-    }
-    return glass;
+// Pixels of the glass as drawn for the DPI that are not the key colour, row
+// by row from the top. At 96 DPI that is the stored lens.bmp.
+std::vector<std::vector<bool>> GlassPixels(int32_t dotsPerInch) {
+    const zoomorb::pictures::Image image = zoomorb::pictures::DrawLensBitmap(dotsPerInch);
+    std::vector<std::vector<bool>> glassPixels(static_cast<size_t>(image.Height()));
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            glassPixels[y].push_back(image.At(x, y) != zoomorb::pictures::kKeyRed);
+    return glassPixels;
 }
 
 int PixelsInOneOnly(HRGN one, HRGN other, const RECT& area) {
@@ -88,73 +69,81 @@ int PixelsInOneOnly(HRGN one, HRGN other, const RECT& area) {
     return differing;
 }
 
-TEST(SaverWindow, AppearsTopmostAtTheCentreCutToTheGlassWithoutTakingTheFocus) {
-    ForgetEscapePresses();
-    ProgramCopy program;
-    SaverProcess process(program, "/s");
-    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
-    ASSERT_NE(saver, nullptr);
-    const RECT first = WindowRectOf(saver);
+TEST(SaverWindow, AppearsTopmostAtTheCentreCutToTheGlassScaledToTheDpiWithoutTakingTheFocus) {
+    for (const int32_t dpi : kTestedDpis) {
+        SCOPED_TRACE(dpi);
+        const glass::Layout layout = glass::LayoutAtDpi(dpi);
+        ForgetEscapePresses();
+        ProgramCopy program;
+        ScopedLogPixels logPixels(static_cast<DWORD>(dpi));
+        SaverProcess process(program, "/s");
+        HWND saver = process.WaitForWindow(L"Zoomorb_Main");
+        ASSERT_NE(saver, nullptr);
+        const RECT first = WindowRectOf(saver);
 
-    // Read as soon as it shows; the window may have taken its first steps.
-    const POINT start = CentredStart();
-    const long dx = first.left - start.x;
-    const long dy = first.top - start.y;
-    EXPECT_TRUE(IsWholeSteps(dx, dy, 0) || IsWholeSteps(dx, dy, 1) || IsWholeSteps(dx, dy, 2) ||
-                IsWholeSteps(dx, dy, 3))
-        << "first seen at " << first.left << "," << first.top << ", starts at " << start.x << "," << start.y;
-    EXPECT_EQ(first.right - first.left, kGlassWidth);
-    EXPECT_EQ(first.bottom - first.top, kGlassHeight);
-    EXPECT_TRUE(GetWindowLongW(saver, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        // Read as soon as it shows; the window may have taken its first steps.
+        const POINT start = CentredStart(dpi);
+        const long dx = first.left - start.x;
+        const long dy = first.top - start.y;
+        EXPECT_TRUE(IsWholeSteps(dx, dy, 0, dpi) || IsWholeSteps(dx, dy, 1, dpi) || IsWholeSteps(dx, dy, 2, dpi) ||
+                    IsWholeSteps(dx, dy, 3, dpi))
+            << "first seen at " << first.left << "," << first.top << ", starts at " << start.x << "," << start.y;
+        EXPECT_EQ(first.right - first.left, layout.pictureWidth);
+        EXPECT_EQ(first.bottom - first.top, layout.pictureHeight);
+        EXPECT_TRUE(GetWindowLongW(saver, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-    HWND lens = FirstChildOf(saver);
-    ASSERT_NE(lens, nullptr);
-    RECT glassRect{}, lensRect{};
-    for (int attempt = 0; attempt < 20; ++attempt) {  // the two reads must fall between two steps
-        glassRect = WindowRectOf(saver);
-        lensRect = WindowRectOf(lens);
-        const RECT glassAgain = WindowRectOf(saver);
-        if (EqualRect(&glassRect, &glassAgain)) break;
-    }
-    EXPECT_EQ(lensRect.left - glassRect.left, kLensLeft);
-    EXPECT_EQ(lensRect.top - glassRect.top, kLensTop);
-    EXPECT_EQ(lensRect.right - lensRect.left, kLensWidth);
-    EXPECT_EQ(lensRect.bottom - lensRect.top, kLensHeight);
-
-    HRGN lensShape = CreateRectRgn(0, 0, 0, 0);
-    HRGN ellipse = CreateEllipticRgn(0, 0, zoomorb::glass::kLensEllipseWidth, zoomorb::glass::kLensEllipseHeight);
-    ASSERT_NE(GetWindowRgn(lens, lensShape), ERROR);
-    // Compared pixel by pixel: the system may store the same region in other rectangles.
-    EXPECT_EQ(PixelsInOneOnly(lensShape, ellipse, RECT{-4, -4, 164, 160}), 0);
-    DeleteObject(ellipse);
-    DeleteObject(lensShape);
-
-    // Exactly the glass remains: every pixel that is not the bitmap's pure red.
-    const auto glass = GlassPixels();
-    ASSERT_EQ(glass.size(), static_cast<size_t>(kGlassHeight));
-    ASSERT_EQ(glass[0].size(), static_cast<size_t>(kGlassWidth));
-    HRGN shape = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(GetWindowRgn(saver, shape), ERROR);
-    int mismatches = 0, kept = 0;
-    std::ostringstream firstMismatches;
-    for (int y = 0; y < kGlassHeight; ++y) {
-        for (int x = 0; x < kGlassWidth; ++x) {
-            const bool inShape = PtInRegion(shape, x, y) != FALSE;
-            kept += inShape;
-            if (inShape != glass[y][x] && ++mismatches <= 5) firstMismatches << " (" << x << "," << y << ")";
+        HWND lens = FirstChildOf(saver);
+        ASSERT_NE(lens, nullptr);
+        RECT glassRect{}, lensRect{};
+        for (int attempt = 0; attempt < 20; ++attempt) {  // the two reads must fall between two steps
+            glassRect = WindowRectOf(saver);
+            lensRect = WindowRectOf(lens);
+            const RECT glassAgain = WindowRectOf(saver);
+            if (EqualRect(&glassRect, &glassAgain)) break;
         }
-    }
-    DeleteObject(shape);
-    EXPECT_EQ(mismatches, 0) << "pixels where the shape and the glass differ:" << firstMismatches.str();
-    EXPECT_GT(kept, kGlassWidth * kGlassHeight / 3);
-    EXPECT_LT(kept, kGlassWidth * kGlassHeight);
+        EXPECT_EQ(lensRect.left - glassRect.left, layout.lensLeft);
+        EXPECT_EQ(lensRect.top - glassRect.top, layout.lensTop);
+        EXPECT_EQ(lensRect.right - lensRect.left, layout.lensWidth);
+        EXPECT_EQ(lensRect.bottom - lensRect.top, layout.lensHeight);
 
-    // Still not the foreground window a while later.
-    for (int check = 0; check < 5; ++check) {
-        EXPECT_NE(GetForegroundWindow(), saver);
-        PumpMessagesFor(100ms);
+        HRGN lensShape = CreateRectRgn(0, 0, 0, 0);
+        HRGN ellipse = CreateEllipticRgn(0, 0, layout.lensEllipseWidth, layout.lensEllipseHeight);
+        ASSERT_NE(GetWindowRgn(lens, lensShape), ERROR);
+        // Compared pixel by pixel: the system may store the same region in other rectangles.
+        EXPECT_EQ(PixelsInOneOnly(lensShape, ellipse,
+                                  RECT{-4, -4, layout.lensEllipseWidth + 4, layout.lensEllipseHeight + 4}),
+                  0);
+        DeleteObject(ellipse);
+        DeleteObject(lensShape);
+
+        // Exactly the glass remains: every pixel that is not the picture's pure red.
+        const auto glassPixels = GlassPixels(dpi);
+        const int width = layout.pictureWidth, height = layout.pictureHeight;
+        ASSERT_EQ(glassPixels.size(), static_cast<size_t>(height));
+        ASSERT_EQ(glassPixels[0].size(), static_cast<size_t>(width));
+        HRGN shape = CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(GetWindowRgn(saver, shape), ERROR);
+        int mismatches = 0, kept = 0;
+        std::ostringstream firstMismatches;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const bool inShape = PtInRegion(shape, x, y) != FALSE;
+                kept += inShape;
+                if (inShape != glassPixels[y][x] && ++mismatches <= 5) firstMismatches << " (" << x << "," << y << ")";
+            }
+        }
+        DeleteObject(shape);
+        EXPECT_EQ(mismatches, 0) << "pixels where the shape and the glass differ:" << firstMismatches.str();
+        EXPECT_GT(kept, width * height / 3);
+        EXPECT_LT(kept, width * height);
+
+        // Still not the foreground window a while later.
+        for (int check = 0; check < 5; ++check) {
+            EXPECT_NE(GetForegroundWindow(), saver);
+            PumpMessagesFor(100ms);
+        }
+        EXPECT_TRUE(process.IsRunning());
     }
-    EXPECT_TRUE(process.IsRunning());
 }
 
 bool Intersect(const RECT& a, const RECT& b) {
@@ -183,6 +172,8 @@ LensReading ReadLens(HWND saver, HWND lens, const CursorTrail& trail, int source
     const auto before = std::chrono::steady_clock::now();
     const RECT glassBefore = WindowRectOf(saver);
     const RECT lensRect = WindowRectOf(lens);
+    const int lensWidth = lensRect.right - lensRect.left;
+    const int lensHeight = lensRect.bottom - lensRect.top;
     const ScreenImage image(lensRect);
     const RECT glassAfter = WindowRectOf(saver);
     if (!EqualRect(&glassBefore, &glassAfter)) return reading;
@@ -204,7 +195,7 @@ LensReading ReadLens(HWND saver, HWND lens, const CursorTrail& trail, int source
 
     // Offsets of each shown pixel from where a plain stretch of the area
     // starting at (0, 0) would put it: all the same, up to a pixel.
-    HRGN inside = CreateEllipticRgn(1, 1, kLensWidth, kLensHeight + 1);
+    HRGN inside = CreateEllipticRgn(1, 1, lensWidth, lensHeight + 1);
     std::vector<double> offsetsX, offsetsY;
     std::vector<POINT> shown;
     for (int v = 0; v < image.Height(); ++v) {
@@ -212,8 +203,8 @@ LensReading ReadLens(HWND saver, HWND lens, const CursorTrail& trail, int source
             if (!PtInRegion(inside, u, v)) continue;
             const POINT desktop = DecodePatternColour(image.Red(u, v), image.Green(u, v), image.Blue(u, v));
             shown.push_back(desktop);
-            offsetsX.push_back(desktop.x - (u + 0.5) * sourceWidth / kLensWidth + 0.5);
-            offsetsY.push_back(desktop.y - (v + 0.5) * sourceHeight / kLensHeight + 0.5);
+            offsetsX.push_back(desktop.x - (u + 0.5) * sourceWidth / lensWidth + 0.5);
+            offsetsY.push_back(desktop.y - (v + 0.5) * sourceHeight / lensHeight + 0.5);
         }
     }
     DeleteObject(inside);
@@ -293,6 +284,22 @@ TEST(SaverWindow, TheLensMagnifiesAsTheSettingsSayPerUserFirst) {
     test_files::SetAsideFile userSettings(PerUserSettingsPath());
     WritePerUserSettings("[Section]\r\n\x94\x7B\x97\xA6=300\r\n");
     ExpectTheLensMagnifiesAroundTheCursor(program, 52, 50);
+}
+
+TEST(SaverWindow, TheLensMagnifiesAsTheSettingsFileSaysAtEveryDpi) {
+    // Magnification is per physical pixel: at 300 % the lens shows a third
+    // of its own size in each direction, however large the DPI makes it.
+    const struct {
+        DWORD dotsPerInch;
+        int sourceWidth, sourceHeight;
+    } cases[] = {{96, 52, 50}, {144, 78, 75}, {192, 104, 101}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dotsPerInch);
+        ProgramCopy program;
+        program.WriteFile(L"Zoomorb.ini", "[Section]\r\n\x94\x7B\x97\xA6=300\r\n");
+        ScopedLogPixels logPixels(c.dotsPerInch);
+        ExpectTheLensMagnifiesAroundTheCursor(program, c.sourceWidth, c.sourceHeight);
+    }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// Checks the committed pictures against what the rest of the program assumes
-// about them: the saver cuts its window out of lens.bmp by the exact key
-// colour and places its lens view, bounce limits and region by fixed pixel
-// ranges, so a redrawn picture that drifts from them breaks the saver.
+// Checks the pictures against what the rest of the program assumes about
+// them: the saver cuts its window out of the glass by the exact key colour
+// and places its lens view, bounce limits and region by the glass's pixel
+// ranges at the display's DPI, so a drawing that drifts from them breaks the
+// saver.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "app/core/preview_picture.h"
 #include "saver/core/glass_geometry.h"
+#include "saver/core/glass_picture.h"
 
 namespace {
 
@@ -76,33 +79,46 @@ std::ostream& operator<<(std::ostream& out, const Box& box) {
     return out << "x " << box.left << ".." << box.right << ", y " << box.top << ".." << box.bottom;
 }
 
-class LensBitmap : public ::testing::Test {
+// The glass as the saver draws it for a display's DPI; at 96 DPI it is
+// lens.bmp (the generator check proves the two are the same bytes).
+class LensBitmap : public ::testing::TestWithParam<int32_t> {
 protected:
-    static void SetUpTestSuite() { lens_ = new Bitmap(ReadBmp("lens.bmp")); }
-    static void TearDownTestSuite() { delete lens_; }
-    static const Bitmap& Lens() { return *lens_; }
+    void SetUp() override {
+        layout_ = glass::LayoutAtDpi(GetParam());
+        lens_ = BitmapOf(zoomorb::pictures::DrawLensBitmap(GetParam()));
+    }
+    const Bitmap& Lens() const { return lens_; }
+    const glass::Layout& Layout() const { return layout_; }
+    double Scale() const { return GetParam() / 96.0; }
 
 private:
-    static Bitmap* lens_;
+    static Bitmap BitmapOf(const zoomorb::pictures::Image& image) {
+        Bitmap bmp{image.Width(), image.Height(), 24, {}};
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x) bmp.pixels.push_back({image.At(x, y).r, image.At(x, y).g, image.At(x, y).b});
+        return bmp;
+    }
+    glass::Layout layout_{};
+    Bitmap lens_;
 };
-Bitmap* LensBitmap::lens_ = nullptr;
 
-TEST_F(LensBitmap, GlassLiesExactlyInTheRangesTheSaverAssumes) {
-    ASSERT_EQ(Lens().width, glass::kPictureWidth);
-    ASSERT_EQ(Lens().height, glass::kPictureHeight);
-    ASSERT_EQ(Lens().bitsPerPixel, 24);
+INSTANTIATE_TEST_SUITE_P(Dpi, LensBitmap, ::testing::Values(96, 120, 144, 192, 288));
+
+TEST_P(LensBitmap, GlassLiesExactlyInTheRangesTheSaverAssumes) {
+    ASSERT_EQ(Lens().width, Layout().pictureWidth);
+    ASSERT_EQ(Lens().height, Layout().pictureHeight);
     Box circle, handle;
     for (int y = 0; y < Lens().height; ++y)
         for (int x = 0; x < Lens().width; ++x)
-            if (!Lens().At(x, y).IsKey()) (y < glass::kHandle.y.first ? circle : handle).Add(x, y);
+            if (!Lens().At(x, y).IsKey()) (y < Layout().handle.y.first ? circle : handle).Add(x, y);
     const auto boxOf = [](const glass::Area& area) { return Box{area.x.first, area.y.first, area.x.last, area.y.last}; };
-    EXPECT_EQ(circle, boxOf(glass::kCircle));
-    EXPECT_EQ(handle, boxOf(glass::kHandle));
+    EXPECT_EQ(circle, boxOf(Layout().circle));
+    EXPECT_EQ(handle, boxOf(Layout().handle));
 }
 
-TEST_F(LensBitmap, InteriorIsWhiteWhereTheLensViewGoes) {
+TEST_P(LensBitmap, InteriorIsWhiteWhereTheLensViewGoes) {
     // The ellipse inscribed in the interior's pixels, tested at pixel centres.
-    const glass::Span xs = glass::kInterior.x, ys = glass::kInterior.y;
+    const glass::Span xs = Layout().interior.x, ys = Layout().interior.y;
     const double cx = (xs.first + xs.last) / 2.0, cy = (ys.first + ys.last) / 2.0;
     const double rx = (xs.last - xs.first + 1) / 2.0, ry = (ys.last - ys.first + 1) / 2.0;
     int whiteInside = 0, inside = 0;
@@ -114,11 +130,11 @@ TEST_F(LensBitmap, InteriorIsWhiteWhereTheLensViewGoes) {
             if (Lens().At(x, y).IsWhite()) ++whiteInside;
         }
     }
-    EXPECT_GT(inside, 18000);  // about pi x 77.5 x 75
+    EXPECT_GT(inside, 18000 * Scale() * Scale());  // about pi x 77.5 x 75 at 96 DPI
     EXPECT_EQ(whiteInside, inside);
 }
 
-TEST_F(LensBitmap, OutlineNeverFadesTowardsTheKeyColour) {
+TEST_P(LensBitmap, OutlineNeverFadesTowardsTheKeyColour) {
     // Only the exact key is cut away, so a reddish fringe pixel would stay on
     // screen as a red halo around the glass.
     int edgePixels = 0;
@@ -137,20 +153,39 @@ TEST_F(LensBitmap, OutlineNeverFadesTowardsTheKeyColour) {
             EXPECT_TRUE(p.g >= 40 || p.b >= 40) << "pixel " << x << "," << y << " is nearly red";
         }
     }
-    EXPECT_GT(edgePixels, 400);
+    EXPECT_GT(edgePixels, 400 * Scale());
 }
 
-TEST_F(LensBitmap, KeyColourRunsGiveOneClosedOutline) {
+TEST_P(LensBitmap, KeyColourRunsGiveOneClosedOutline) {
     // Every row of the glass is one run: the handle joins the rim without a gap.
-    int runs = 0;
     for (int y = 0; y < Lens().height; ++y) {
         int rowRuns = 0;
         for (int x = 0; x < Lens().width; ++x)
             if (!Lens().At(x, y).IsKey() && (x == 0 || Lens().At(x - 1, y).IsKey())) ++rowRuns;
-        EXPECT_EQ(rowRuns > 0, y >= glass::kCircle.y.first && y <= glass::kHandle.y.last) << "row " << y;
-        runs += rowRuns;
+        const bool onGlass = y >= Layout().circle.y.first && y <= Layout().handle.y.last;
+        EXPECT_EQ(rowRuns, onGlass ? 1 : 0) << "row " << y;
     }
-    EXPECT_EQ(runs, 193);
+}
+
+TEST(Pictures, TheSceneOfThePreviewIsTheSameAtTwiceTheDpi) {
+    // Drawn for 192 DPI and shrunk back by averaging 2 x 2 pixels, the preview
+    // is the 96-DPI picture but for the finer anti-aliasing of its edges.
+    const auto design = zoomorb::preview::DrawPreviewPicture(96);
+    const auto twice = zoomorb::preview::DrawPreviewPicture(192);
+    ASSERT_EQ(twice.Width(), 2 * design.Width());
+    ASSERT_EQ(twice.Height(), 2 * design.Height());
+    double difference = 0;
+    for (int y = 0; y < design.Height(); ++y) {
+        for (int x = 0; x < design.Width(); ++x) {
+            for (const auto channel : {&zoomorb::pictures::Rgb::r, &zoomorb::pictures::Rgb::g, &zoomorb::pictures::Rgb::b}) {
+                const double shrunk = (twice.At(2 * x, 2 * y).*channel + twice.At(2 * x + 1, 2 * y).*channel +
+                                       twice.At(2 * x, 2 * y + 1).*channel + twice.At(2 * x + 1, 2 * y + 1).*channel) /
+                                      4.0;
+                difference += std::fabs(shrunk - design.At(x, y).*channel);
+            }
+        }
+    }
+    EXPECT_LT(difference / (design.Width() * design.Height() * 3), 1.0);
 }
 
 TEST(Pictures, PreviewAndDialogPicturesHaveTheirFormSizes) {

@@ -73,7 +73,7 @@ TEST(SaverSetUp, EveryDrawOfTheGeneratorsCycleGivesThreeToTenPixels) {
     forms::Random random;
     int32_t slowest = INT32_MAX, fastest = INT32_MIN;
     for (uint32_t draw = 0; draw < (1u << 24); ++draw) {
-        const int32_t speed = DrawLensSpeed(random, 15.0f);
+        const int32_t speed = DrawLensSpeed(random, 15.0f, 96);
         slowest = std::min(slowest, speed);
         fastest = std::max(fastest, speed);
     }

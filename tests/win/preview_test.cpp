@@ -1,6 +1,8 @@
 // What the preview shows in its pane, checked in-process: Wine does not
 // draw a child window whose parent belongs to another process, so the
 // end-to-end tests can only see the preview's window, not its pixels.
+// The picture is the one for the DPI the test runs at: the stored one at
+// 96 DPI (run the tests with another LogPixels to check the others).
 
 #include <windows.h>
 
@@ -9,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "app/core/preview_picture.h"
 #include "app/preview.h"
 #include "forms/handles.h"
 #include "forms/program.h"
+#include "forms/screen.h"
 #include "resources/resource_ids.h"
 
 namespace zoomorb::preview {
@@ -65,6 +69,14 @@ Pixels ReadPixels(HDC source, int left, int top, int width, int height) {
 }
 
 Pixels PreviewPicture() {
+    if (forms::DotsPerInch() != 96) {
+        const pictures::Image drawn = DrawPreviewPicture(forms::DotsPerInch());
+        Pixels pixels{drawn.Width(), drawn.Height(), {}};
+        for (int y = 0; y < drawn.Height(); ++y)
+            for (int x = 0; x < drawn.Width(); ++x)
+                pixels.colours.push_back(RGB(drawn.At(x, y).r, drawn.At(x, y).g, drawn.At(x, y).b));
+        return pixels;
+    }
     forms::UniqueBitmap picture(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_PREVIEW), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     BITMAP info{};
@@ -125,20 +137,21 @@ int Mismatches(const Pixels& shown, const Pixels& picture, int width, int height
 
 TEST_F(PreviewTest, ASmallPaneShowsTheTopLeftOfThePicture) {
     const Pixels picture = PreviewPicture();
-    ASSERT_EQ(picture.width, 179);
-    ASSERT_EQ(picture.height, 200);
+    ASSERT_EQ(picture.width, glass::ScaledPixels(179, forms::DotsPerInch()));
+    ASSERT_EQ(picture.height, glass::ScaledPixels(200, forms::DotsPerInch()));
     const Pixels shown = ShownIn(MakePane(152, 112), 152, 112);
     EXPECT_EQ(Mismatches(shown, picture, 152, 112), 0);
 }
 
 TEST_F(PreviewTest, ALargerPaneShowsWhiteBeyondThePicture) {
     const Pixels picture = PreviewPicture();
-    const Pixels shown = ShownIn(MakePane(260, 240), 260, 240);
-    EXPECT_EQ(Mismatches(shown, picture, 179, 200), 0);
+    const int width = picture.width + 81, height = picture.height + 40;
+    const Pixels shown = ShownIn(MakePane(width, height), width, height);
+    EXPECT_EQ(Mismatches(shown, picture, picture.width, picture.height), 0);
     int notWhite = 0;
-    for (int y = 0; y < 240; ++y)
-        for (int x = 0; x < 260; ++x)
-            if ((x >= 179 || y >= 200) && shown.At(x, y) != kWhite) ++notWhite;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if ((x >= picture.width || y >= picture.height) && shown.At(x, y) != kWhite) ++notWhite;
     EXPECT_EQ(notWhite, 0);
 }
 

@@ -3,6 +3,8 @@
 // the picture generator and the tests agree: the window is cut out of the
 // picture, its lens view lies over the picture's white interior, and the
 // window turns back at the screen's edges by where the glass's circle lies.
+// The constants are the design at 96 DPI; LayoutAtDpi gives the same glass
+// for a display of more dots per inch, so that it keeps its size on screen.
 
 #include <cstdint>
 
@@ -45,9 +47,70 @@ inline constexpr int32_t kLensEllipseHeight = 153;
 inline constexpr int32_t kColumnsToCircleEnd = kCircle.x.last + 1;
 inline constexpr int32_t kRowsToCircleEnd = kCircle.y.last + 1;
 // It turns back at the left and top edges once the circle has about reached
-// them, at 15 twips per pixel. These limits are fixed numbers of twips: they
-// do not scale with the pixel size.
+// them, at 15 twips per pixel. These limits are fixed numbers of twips, a
+// length on the display rather than a count of pixels, so they grow with the
+// DPI just as the glass does.
 inline constexpr int32_t kLeftTurnTwips = -524;
 inline constexpr int32_t kTopTurnTwips = -29;
+
+// The design's dots per inch. On a display of D DPI every length of the
+// design becomes that length times D / 96, rounded to the nearest pixel
+// (halves to even, as every rounding in the program). A display below 96 DPI
+// keeps the design's size: the glass is never drawn smaller than designed.
+inline constexpr int32_t kDesignDpi = 96;
+
+// The dots per inch the glass is drawn for on a display of `dotsPerInch`.
+constexpr int32_t GlassDpi(int32_t dotsPerInch) { return dotsPerInch < kDesignDpi ? kDesignDpi : dotsPerInch; }
+
+constexpr int32_t ScaledPixels(int32_t designPixels, int32_t dotsPerInch) {
+    const int64_t product = int64_t{designPixels} * GlassDpi(dotsPerInch);
+    const int64_t whole = product / kDesignDpi;
+    const int64_t twiceRest = 2 * (product % kDesignDpi);
+    const bool up = twiceRest > kDesignDpi || (twiceRest == kDesignDpi && whole % 2 != 0);
+    return static_cast<int32_t>(up ? whole + 1 : whole);
+}
+
+// A span scales by its edges, so that spans that meet at 96 DPI still meet.
+constexpr Span ScaledSpan(Span span, int32_t dotsPerInch) {
+    return {ScaledPixels(span.first, dotsPerInch), ScaledPixels(span.last + 1, dotsPerInch) - 1};
+}
+
+constexpr Area ScaledArea(Area area, int32_t dotsPerInch) {
+    return {ScaledSpan(area.x, dotsPerInch), ScaledSpan(area.y, dotsPerInch)};
+}
+
+// The glass as it is drawn and placed on a display of some DPI.
+struct Layout {
+    int32_t pictureWidth;
+    int32_t pictureHeight;
+    Area circle;
+    Area interior;
+    Area handle;
+    int32_t lensLeft;
+    int32_t lensTop;
+    int32_t lensWidth;
+    int32_t lensHeight;
+    int32_t lensEllipseWidth;
+    int32_t lensEllipseHeight;
+    int32_t columnsToCircleEnd;
+    int32_t rowsToCircleEnd;
+};
+
+constexpr Layout LayoutAtDpi(int32_t dotsPerInch) {
+    const auto scaled = [dotsPerInch](int32_t pixels) { return ScaledPixels(pixels, dotsPerInch); };
+    return Layout{scaled(kPictureWidth),
+                  scaled(kPictureHeight),
+                  ScaledArea(kCircle, dotsPerInch),
+                  ScaledArea(kInterior, dotsPerInch),
+                  ScaledArea(kHandle, dotsPerInch),
+                  scaled(kLensLeft),
+                  scaled(kLensTop),
+                  scaled(kLensWidth),
+                  scaled(kLensHeight),
+                  scaled(kLensEllipseWidth),
+                  scaled(kLensEllipseHeight),
+                  scaled(kColumnsToCircleEnd),
+                  scaled(kRowsToCircleEnd)};
+}
 
 }  // namespace zoomorb::glass

@@ -3,13 +3,15 @@
 #include <cmath>
 
 #include "forms/core/numbers.h"
+#include "saver/core/glass_geometry.h"
 
 namespace zoomorb::saver {
 
-int32_t DrawLensSpeed(forms::Random& random, float twipsPerPixel) {
+int32_t DrawLensSpeed(forms::Random& random, float twipsPerPixel, int32_t dotsPerInch) {
     // 8r + 3 in double: in single precision the largest draw would round up
     // to 11 and give a speed of 11 pixels.
-    const double pixels = std::floor(8.0 * random.Next() + 3.0);
+    const double designPixels = std::floor(8.0 * random.Next() + 3.0);
+    const int32_t pixels = glass::ScaledPixels(static_cast<int32_t>(designPixels), dotsPerInch);
     const float twips = static_cast<float>(pixels) * twipsPerPixel;
     return forms::ToInt32(twips);
 }

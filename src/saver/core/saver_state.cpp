@@ -8,8 +8,8 @@
 namespace zoomorb::saver {
 namespace {
 
-int32_t SignedLensSpeed(forms::Random& random, float twipsPerPixel) {
-    const int32_t speed = DrawLensSpeed(random, twipsPerPixel);
+int32_t SignedLensSpeed(forms::Random& random, float twipsPerPixel, int32_t dotsPerInch) {
+    const int32_t speed = DrawLensSpeed(random, twipsPerPixel, dotsPerInch);
     return std::floor(2.0 * random.Next()) == 0 ? -speed : speed;
 }
 
@@ -40,8 +40,8 @@ SaverState SetUpSaverState(const ScreenMetrics& screen, int32_t windowWidthTwips
         forms::IntDiv(int64_t{screen.heightTwips} - windowHeightTwips, 2));
 
     random.Reseed(secondsSinceMidnight);
-    lens.stepX = SignedLensSpeed(random, screen.twipsPerPixelX);
-    lens.stepY = SignedLensSpeed(random, screen.twipsPerPixelY);
+    lens.stepX = SignedLensSpeed(random, screen.twipsPerPixelX, screen.dotsPerInch);
+    lens.stepY = SignedLensSpeed(random, screen.twipsPerPixelY, screen.dotsPerInch);
 
     OrbitMotion& orbit = state.orbit;
     orbit.radius = WholePixels(screen.widthTwips, screen.twipsPerPixelX) / 15;

@@ -1,7 +1,8 @@
 #pragma once
 // What the saver needs to know about the screen: its size in twips, in which
-// the window moves, and the twips per pixel of each axis, which turn twips
-// into the pixels the cursor and the view work in.
+// the window moves, the twips per pixel of each axis, which turn twips into
+// the pixels the cursor and the view work in, and the dots per inch the
+// glass is drawn for.
 
 #include <cstdint>
 
@@ -12,6 +13,7 @@ struct ScreenMetrics {
     int32_t heightTwips = 0;
     float twipsPerPixelX = 15.0f;  // 1440 / logical dots per inch: 15 at 96 DPI
     float twipsPerPixelY = 15.0f;
+    int32_t dotsPerInch = 96;
 };
 
 }  // namespace zoomorb::saver

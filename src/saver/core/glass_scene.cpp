@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "glass_shading.h"
+#include "saver/core/glass_shading.h"
 
 namespace zoomorb::pictures {
 
 namespace {
 
 constexpr int kSubsamples = 4;
-constexpr int kIconSubsamples = 8;
 
 const Colour kWhite{255, 255, 255};
 const Colour kShadow{0, 0, 0};
@@ -43,12 +42,19 @@ Colour ThroughGlass(const Colour& view, double u, double v) {
     return Mix(seen, kWhite, 0.5 * arc * SmoothStep(0.45, 0.9, towardsLight));
 }
 
-struct Sample {
-    bool onGlass;
-    Colour colour;
-};
+}  // namespace
 
-Sample SampleGlass(const GlassLayout& g, const LensView& view, double x, double y) {
+Backdrop LitBackdrop(Colour top, Colour bottom, double lightX, double lightY, double lightRadius, double lightAmount,
+                     double height) {
+    return [=](double x, double y) {
+        Colour base = Mix(top, bottom, y / height);
+        double dx = (x - lightX) / lightRadius, dy = (y - lightY) / lightRadius;
+        double pool = 1 - std::sqrt(dx * dx + dy * dy);
+        return pool > 0 ? Mix(base, {255, 255, 255}, lightAmount * pool * pool) : base;
+    };
+}
+
+GlassSample SampleGlass(const GlassLayout& g, const LensView& view, double x, double y) {
     double dx = x - g.centreX, dy = y - g.centreY;
     double reach = std::sqrt(dx * dx + dy * dy);
     if (reach < g.innerRadius) return {true, ThroughGlass(view(dx / g.innerRadius, dy / g.innerRadius), dx / g.innerRadius, dy / g.innerRadius)};
@@ -70,6 +76,8 @@ Sample SampleGlass(const GlassLayout& g, const LensView& view, double x, double 
     return {true, HandleShade(kGripGrey, across, sideX, sideY)};
 }
 
+namespace {
+
 double ShadowStrength(const GlassLayout& g, double x, double y) {
     const double offset = g.outerRadius * 0.06, blur = g.outerRadius * 0.08;
     double sx = x - offset, sy = y - offset * 1.3;
@@ -89,7 +97,7 @@ Image RenderGlassPicture(int width, int height, const GlassLayout& layout, const
             for (int sy = 0; sy < kSubsamples; ++sy) {
                 for (int sx = 0; sx < kSubsamples; ++sx) {
                     double px = x + (sx + 0.5) / kSubsamples, py = y + (sy + 0.5) / kSubsamples;
-                    Sample sample = SampleGlass(layout, view, px, py);
+                    GlassSample sample = SampleGlass(layout, view, px, py);
                     sum = sum + (sample.onGlass ? sample.colour
                                                 : Mix(backdrop(px, py), kShadow, ShadowStrength(layout, px, py)));
                 }
@@ -98,29 +106,6 @@ Image RenderGlassPicture(int width, int height, const GlassLayout& layout, const
         }
     }
     return image;
-}
-
-IconImage RenderGlassIcon(int size, const GlassLayout& layout, const LensView& view) {
-    IconImage icon{Image(size, size), std::vector<bool>(static_cast<size_t>(size) * size, true)};
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            Colour sum;
-            int covered = 0;
-            for (int sy = 0; sy < kIconSubsamples; ++sy) {
-                for (int sx = 0; sx < kIconSubsamples; ++sx) {
-                    Sample sample = SampleGlass(layout, view, x + (sx + 0.5) / kIconSubsamples,
-                                                y + (sy + 0.5) / kIconSubsamples);
-                    if (!sample.onGlass) continue;
-                    sum = sum + sample.colour;
-                    ++covered;
-                }
-            }
-            if (2 * covered < kIconSubsamples * kIconSubsamples) continue;
-            icon.colours.At(x, y) = Quantise(sum * (1.0 / covered));
-            icon.transparent[static_cast<size_t>(y) * size + x] = false;
-        }
-    }
-    return icon;
 }
 
 }  // namespace zoomorb::pictures

@@ -5,8 +5,7 @@
 
 #include <functional>
 
-#include "image.h"
-#include "picture_files.h"
+#include "saver/core/rgb_image.h"
 
 namespace zoomorb::pictures {
 
@@ -23,12 +22,20 @@ struct GlassLayout {
 using LensView = std::function<Colour(double u, double v)>;
 using Backdrop = std::function<Colour(double x, double y)>;
 
+// A vertical gradient from `top` to `bottom` over `height`, with a soft pool
+// of light of the given radius and strength around (lightX, lightY).
+Backdrop LitBackdrop(Colour top, Colour bottom, double lightX, double lightY, double lightRadius, double lightAmount,
+                     double height);
+
+// What lies at a point of the picture: the glass and its colour, or nothing.
+struct GlassSample {
+    bool onGlass;
+    Colour colour;
+};
+GlassSample SampleGlass(const GlassLayout& layout, const LensView& view, double x, double y);
+
 // The glass over the backdrop, casting a soft shadow down and to the right.
 Image RenderGlassPicture(int width, int height, const GlassLayout& layout, const LensView& view,
                          const Backdrop& backdrop);
-
-// The glass alone, square, for an icon: a pixel is opaque when at least half
-// of it is glass, and then shows only the glass's own colours.
-IconImage RenderGlassIcon(int size, const GlassLayout& layout, const LensView& view);
 
 }  // namespace zoomorb::pictures

@@ -1,4 +1,4 @@
-#include "image.h"
+#include "rgb_image.h"
 
 #include <cmath>
 

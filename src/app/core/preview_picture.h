@@ -1,0 +1,21 @@
+#pragma once
+// The picture the preview pane shows: the glass showing a sunset over the
+// sea, on blue-grey. At 96 DPI it is 179 x 200 pixels, the picture stored
+// with the program byte for byte; on a display of more dots per inch it is
+// drawn as much larger, so that the pane shows the same scene at any scale.
+// The pane shows it from its top-left corner and is often only 152 x 112
+// pixels at 96 DPI, so the lens sits towards the upper left.
+
+#include <cstdint>
+
+#include "saver/core/glass_geometry.h"
+#include "saver/core/rgb_image.h"
+
+namespace zoomorb::preview {
+
+inline constexpr int32_t kPreviewPictureWidth = 179;
+inline constexpr int32_t kPreviewPictureHeight = 200;
+
+pictures::Image DrawPreviewPicture(int32_t dotsPerInch = glass::kDesignDpi);
+
+}  // namespace zoomorb::preview
