@@ -114,6 +114,26 @@ unlock_test_folders() {
     -exec chattr -R -i {} + 2>/dev/null || true
 }
 
+# Programs started from now on see the given dots per inch: Wine reads
+# HKCU\Control Panel\Desktop LogPixels when a process starts.
+# restore_log_pixels puts back what was there before (or nothing).
+use_log_pixels() {
+  saved_log_pixels=$({ wine64 reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null || true; } |
+    tr -d '\r' | awk '$1 == "LogPixels" { print $3 }')
+  saved_log_pixels=${saved_log_pixels:-none}
+  wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
+restore_log_pixels() {
+  case "${saved_log_pixels:-}" in
+    "") ;;
+    none) wine64 reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true ;;
+    *) wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$((saved_log_pixels))" /f \
+         >/dev/null 2>&1 || true ;;
+  esac
+  saved_log_pixels=
+}
+
 # Creates the prefix once and sets what the tests and the dialog rely on.
 # Created by the 64-bit loader, the prefix is a 64-bit one that runs 32-bit
 # programs too where the host can. Fails, saying why, when it cannot be made.
