@@ -5,62 +5,23 @@
 namespace e2e {
 namespace {
 
-struct ClassSearch {
-    const wchar_t* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchClass(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<ClassSearch*>(parameter);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (lstrcmpiW(name, search->className) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct ProcessWindows {
-    DWORD processId;
-    int count;
-};
-
-BOOL CALLBACK CountVisible(HWND window, LPARAM parameter) {
-    auto* context = reinterpret_cast<ProcessWindows*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == context->processId && IsWindowVisible(window)) ++context->count;
-    return TRUE;
-}
-
-struct DialogSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchMessageBox(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (owner == search->processId && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kLogPixels[] = L"LogPixels";
 
 }  // namespace
 
+namespace {
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+}  // namespace
+
 HWND FindDescendantOfClass(HWND parent, const wchar_t* className) {
-    ClassSearch search{className, nullptr};
-    EnumChildWindows(parent, &MatchClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindWindowWhere([&](HWND window) { return lstrcmpiW(ClassOf(window).c_str(), className) == 0; }, parent);
 }
 
 HWND WaitForChildWindow(HWND parent, const wchar_t* title, std::chrono::milliseconds timeout) {
@@ -90,9 +51,10 @@ void StepRight(HWND scrollBar) {
 HWND WaitForMessageBox(DWORD processId, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        DialogSearch search{processId, nullptr};
-        EnumWindows(&MatchMessageBox, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (HWND box = FindWindowWhere([&](HWND window) {
+                return OwnerProcessOf(window) == processId && ClassOf(window) == L"#32770" && IsWindowVisible(window);
+            }))
+            return box;
         PumpMessagesFor(20ms);
     } while (std::chrono::steady_clock::now() < deadline);
     return nullptr;
@@ -109,9 +71,12 @@ std::wstring MessageBoxText(HWND box) {
 SIZE SizeOf(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom - rect.top}; }
 
 int CountVisibleWindowsOf(DWORD processId) {
-    ProcessWindows context{processId, 0};
-    EnumWindows(&CountVisible, reinterpret_cast<LPARAM>(&context));
-    return context.count;
+    int count = 0;
+    FindWindowWhere([&](HWND window) {
+        count += OwnerProcessOf(window) == processId && IsWindowVisible(window);
+        return false;
+    });
+    return count;
 }
 
 ScopedLogPixels::ScopedLogPixels(DWORD dotsPerInch) {

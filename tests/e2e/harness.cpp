@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 namespace e2e {
 namespace {
@@ -33,23 +34,6 @@ void RemoveTree(const std::wstring& directory) {
         FindClose(find);
     }
     RemoveDirectoryW(directory.c_str());
-}
-
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && TitleOf(window) == search->title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 }  // namespace
@@ -135,43 +119,39 @@ std::optional<DWORD> SaverProcess::WaitForExit(std::chrono::milliseconds timeout
 
 namespace {
 
-struct VisibleWindows {
-    DWORD processId;
-    std::vector<std::wstring>* seen;
-};
-
-BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM parameter) {
-    auto* context = reinterpret_cast<VisibleWindows*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == context->processId && IsWindowVisible(window)) context->seen->push_back(TitleOf(window));
-    return TRUE;
-}
-
-}  // namespace
-
-namespace {
-
-BOOL CALLBACK FindAnyWindowOf(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId) return TRUE;
-    search->found = window;
+BOOL CALLBACK VisitWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<std::pair<const std::function<bool(HWND)>*, HWND>*>(parameter);
+    if (!(*search->first)(window)) return TRUE;
+    search->second = window;
     return FALSE;
 }
 
 }  // namespace
 
+HWND FindWindowWhere(const std::function<bool(HWND)>& matches, HWND parent) {
+    std::pair<const std::function<bool(HWND)>*, HWND> search{&matches, nullptr};
+    if (parent)
+        EnumChildWindows(parent, &VisitWindow, reinterpret_cast<LPARAM>(&search));
+    else
+        EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+DWORD OwnerProcessOf(HWND window) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner;
+}
+
 bool SaverProcess::HasWindows() const {
-    WindowSearch search{info_.dwProcessId, nullptr, nullptr};
-    EnumWindows(&FindAnyWindowOf, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
+    return FindWindowWhere([&](HWND window) { return OwnerProcessOf(window) == info_.dwProcessId; }) != nullptr;
 }
 
 void SaverProcess::NoteVisibleWindows() {
-    VisibleWindows context{info_.dwProcessId, &seen_};
-    EnumWindows(&NoteVisibleWindow, reinterpret_cast<LPARAM>(&context));
+    FindWindowWhere([&](HWND window) {
+        if (OwnerProcessOf(window) == info_.dwProcessId && IsWindowVisible(window)) seen_.push_back(TitleOf(window));
+        return false;
+    });
 }
 
 std::optional<DWORD> SaverProcess::WatchUntilExit(std::chrono::milliseconds timeout) {
@@ -186,9 +166,9 @@ std::optional<DWORD> SaverProcess::WatchUntilExit(std::chrono::milliseconds time
 HWND SaverProcess::WaitForWindow(const wchar_t* title, std::chrono::milliseconds timeout) const {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        WindowSearch search{info_.dwProcessId, title, nullptr};
-        EnumWindows(&FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found && IsWindowVisible(search.found)) return search.found;
+        HWND found = FindWindowWhere(
+            [&](HWND window) { return OwnerProcessOf(window) == info_.dwProcessId && TitleOf(window) == title; });
+        if (found && IsWindowVisible(found)) return found;
         PumpMessagesFor(20ms);
     } while (std::chrono::steady_clock::now() < deadline && IsRunning());
     return nullptr;

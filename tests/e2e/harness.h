@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -74,6 +75,11 @@ private:
     PROCESS_INFORMATION info_{};
     std::vector<std::wstring> seen_;
 };
+
+// The first top-level window (or, given a parent, descendant) that matches,
+// in the system's order; nullptr when none does.
+HWND FindWindowWhere(const std::function<bool(HWND)>& matches, HWND parent = nullptr);
+DWORD OwnerProcessOf(HWND window);
 
 // Registers a window class of the test process with a grey background.
 bool RegisterGreyWindowClass(const wchar_t* name, WNDPROC procedure);

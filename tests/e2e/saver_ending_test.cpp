@@ -60,14 +60,12 @@ TEST(SaverEnding, WithoutAnArgumentTheSystemIsNeverToldASaverRuns) {
     ExpectScreenSaverStateRestored();
 }
 
-BOOL CALLBACK CountGlass(HWND window, LPARAM count) {
-    if (IsWindowVisible(window) && TitleOf(window) == L"Zoomorb_Main") ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
 int GlassesOnTheScreen() {
     int glasses = 0;
-    EnumWindows(&CountGlass, reinterpret_cast<LPARAM>(&glasses));
+    FindWindowWhere([&](HWND window) {
+        glasses += IsWindowVisible(window) && TitleOf(window) == L"Zoomorb_Main";
+        return false;
+    });
     return glasses;
 }
 
