@@ -75,22 +75,29 @@ host_runs_32bit() {
 }
 
 # Starts Xvfb on a free display at the given size and exports DISPLAY.
-# The server ends with the calling shell.
+# The server ends with the calling shell. Xvfb picks the display itself
+# (-displayfd) and names it once it accepts clients: two scripts started at
+# the same moment, each choosing the first free number, would otherwise
+# share one server.
 start_virtual_screen() {
   local size=${1:-1024x768}
-  local display=99
-  while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-    display=$((display + 1))
-  done
-  Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  local number_file display
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   virtual_screen_pid=$!
   trap 'stop_virtual_screen' EXIT
-  export DISPLAY=":$display"
   for _ in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X${display}" ] && return 0
+    display=$(tr -dc '0-9' <"$number_file")
+    if [ -n "$display" ]; then
+      rm -f "$number_file"
+      export DISPLAY=":$display"
+      return 0
+    fi
+    kill -0 "$virtual_screen_pid" 2>/dev/null || break
     sleep 0.1
   done
-  echo "Xvfb did not start on :$display" >&2
+  rm -f "$number_file"
+  echo "Xvfb did not start" >&2
   return 1
 }
 
