@@ -37,6 +37,22 @@ int32_t ScreenHeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
 int32_t ScreenWidthTwips() { return ToInt32(static_cast<double>(ScreenWidthPixels()) * TwipsPerPixelX()); }
 int32_t ScreenHeightTwips() { return ToInt32(static_cast<double>(ScreenHeightPixels()) * TwipsPerPixelY()); }
 
+std::vector<PixelRect> MonitorRects() {
+    std::vector<PixelRect> monitors;
+    const MONITORENUMPROC collect = [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info)) {
+            const RECT& r = info.rcMonitor;
+            reinterpret_cast<std::vector<PixelRect>*>(list)->push_back(PixelRect{r.left, r.top, r.right, r.bottom});
+        }
+        return TRUE;
+    };
+    EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) monitors.push_back(PixelRect{0, 0, ScreenWidthPixels(), ScreenHeightPixels()});
+    return monitors;
+}
+
 void SetScreenMousePointer(MousePointer pointer) {
     CurrentPointer() = pointer;
     if (pointer == MousePointer::Default) {

@@ -3,6 +3,9 @@
 // (1440 divided by the logical dots per inch: 15 at 96 DPI).
 
 #include <cstdint>
+#include <vector>
+
+#include "forms/core/pixel_rect.h"
 
 namespace forms {
 
@@ -15,6 +18,10 @@ int32_t ScreenWidthPixels();
 int32_t ScreenHeightPixels();
 int32_t ScreenWidthTwips();
 int32_t ScreenHeightTwips();
+// Every monitor's rectangle in virtual-screen pixels, the primary's top-left
+// corner at (0, 0); read afresh at each call. Never empty: where the system
+// names no monitor, the screen counts as one.
+std::vector<PixelRect> MonitorRects();
 
 // An application-wide pointer that overrides every control's own.
 enum class MousePointer { Default, Hourglass };

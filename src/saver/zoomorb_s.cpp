@@ -9,7 +9,6 @@
 #include "saver/core/cursor_step.h"
 #include "saver/core/glass_geometry.h"
 #include "saver/core/glass_picture.h"
-#include "saver/core/view_source.h"
 #include "saver/core/window_step.h"
 #include "saver/drawn_bitmap.h"
 #include "saver/shape_form.h"
@@ -91,6 +90,7 @@ void Zoomorb_S::Form_Load() {
     if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
     DesktopWnd = GetDesktopWindow();
     DesktopDC = forms::WindowDc(DesktopWnd);
+    view_.SetMonitors(forms::MonitorRects());
     // Until RestoreAndEnd takes it away, whichever way the saver ends.
     inputBlocker_.emplace();
     forms::IgnoreErrors([&] { Zoomorb_B::SetTopmost(*this, true); });
@@ -102,11 +102,7 @@ void Zoomorb_S::Timer1_Timer() {
     const double start = NowMs();
     if (!redrawPacing_.IsDue(start)) return;
     GetCursorPos(&CursorPos);
-    const SourceRect source =
-        ViewSourceRect(CursorPos.x, CursorPos.y, Zoomorb_B::Magnification, Display.ScaleWidth(), Display.ScaleHeight());
-    Display.Cls();
-    StretchBlt(Display.hDC(), 0, 0, Display.ScaleWidth(), Display.ScaleHeight(), DesktopDC.Get(), source.x, source.y,
-               source.width, source.height, SRCCOPY);
+    view_.Draw(DesktopDC.Get(), CursorPos, Zoomorb_B::Magnification);
     redrawPacing_.Drew(start, NowMs());
 }
 
@@ -183,6 +179,11 @@ bool Zoomorb_S::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
             if (wParam) RestoreAndEnd();
             result = 0;
             return true;
+        case WM_DISPLAYCHANGE:
+            // A monitor came, went or changed its mode: the lens copies from
+            // the monitors as they are now.
+            view_.SetMonitors(forms::MonitorRects());
+            return false;
         default:
             return false;
     }

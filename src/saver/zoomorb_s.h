@@ -15,6 +15,7 @@
 #include "saver/core/saver_state.h"
 #include "saver/core/screen_metrics.h"
 #include "saver/input_blocker.h"
+#include "saver/magnified_view.h"
 
 namespace zoomorb::saver {
 
@@ -51,6 +52,7 @@ private:
     HWND DesktopWnd = nullptr;
     forms::WindowDc DesktopDC;
     POINT CursorPos{};
+    MagnifiedView view_{Display};
     SaverState state_;
     RedrawPacing redrawPacing_;
     std::optional<InputBlocker> inputBlocker_;

@@ -17,7 +17,7 @@ struct PatternSurface {
     HGDIOBJ previous = nullptr;
 };
 
-PatternSurface MakePatternSurface(int width, int height) {
+PatternSurface MakePatternSurface(DesktopFill fill, int width, int height) {
     PatternSurface surface;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -33,7 +33,7 @@ PatternSurface MakePatternSurface(int width, int height) {
     auto* pixels = static_cast<uint32_t*>(bits);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const PatternColour colour = PatternColourAt(x, y);
+            const PatternColour colour = FillColourAt(fill, x, y);
             pixels[static_cast<size_t>(y) * width + x] =
                 uint32_t{colour.red} << 16 | uint32_t{colour.green} << 8 | colour.blue;
         }
@@ -79,12 +79,16 @@ LRESULT CALLBACK PatternWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool ScreenShowsPattern() {
+bool ScreenShowsPattern(DesktopFill fill) {
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2 + 7;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2 + 3;
-    const ScreenImage image(RECT{x, y, x + 1, y + 1});
-    const POINT decoded = DecodePatternColour(image.Red(0, 0), image.Green(0, 0), image.Blue(0, 0));
-    return decoded.x == x && decoded.y == y;
+    const ScreenImage image(RECT{x, y, x + 2, y + 1});
+    for (int i = 0; i < 2; ++i) {
+        const PatternColour expected = FillColourAt(fill, x + i, y);
+        if (image.Red(i, 0) != expected.red || image.Green(i, 0) != expected.green || image.Blue(i, 0) != expected.blue)
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -98,14 +102,28 @@ POINT DecodePatternColour(uint8_t red, uint8_t green, uint8_t blue) {
     return POINT{red | (blue & 0xF) << 8, green | (blue >> 4) << 8};
 }
 
-DesktopPattern::DesktopPattern() {
+PatternColour FillColourAt(DesktopFill fill, int x, int y) {
+    switch (fill) {
+        case DesktopFill::White:
+            return PatternColour{255, 255, 255};
+        case DesktopFill::Checkerboard: {
+            const uint8_t value = (x + y) % 2 ? 255 : 0;
+            return PatternColour{value, value, value};
+        }
+        case DesktopFill::Coordinates:
+            break;
+    }
+    return PatternColourAt(x, y);
+}
+
+DesktopPattern::DesktopPattern(DesktopFill fill) : fill_(fill) {
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     thread_ = std::thread([this, ready] { Run(ready); });
     WaitForSingleObject(ready, 10000);
     CloseHandle(ready);
     // Painting reaches the screen a little after the window has drawn it.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!ScreenShowsPattern() && std::chrono::steady_clock::now() < deadline) Sleep(20);
+    while (!ScreenShowsPattern(fill_) && std::chrono::steady_clock::now() < deadline) Sleep(20);
 }
 
 DesktopPattern::~DesktopPattern() {
@@ -118,7 +136,7 @@ void DesktopPattern::Run(HANDLE ready) {
     threadId_ = GetCurrentThreadId();
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    PatternSurface surface = MakePatternSurface(width, height);
+    PatternSurface surface = MakePatternSurface(fill_, width, height);
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = PatternWindowProc;

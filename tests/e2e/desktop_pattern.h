@@ -24,9 +24,14 @@ PatternColour PatternColourAt(int x, int y);
 // The screen point whose pattern colour this is.
 POINT DecodePatternColour(uint8_t red, uint8_t green, uint8_t blue);
 
+// What the window shows: the coordinate pattern, plain white, or black and
+// white pixels in turn (a checkerboard of one-pixel squares).
+enum class DesktopFill { Coordinates, White, Checkerboard };
+PatternColour FillColourAt(DesktopFill fill, int x, int y);
+
 class DesktopPattern {
 public:
-    DesktopPattern();
+    explicit DesktopPattern(DesktopFill fill = DesktopFill::Coordinates);
     ~DesktopPattern();
     DesktopPattern(const DesktopPattern&) = delete;
     DesktopPattern& operator=(const DesktopPattern&) = delete;
@@ -36,6 +41,7 @@ public:
 private:
     void Run(HANDLE ready);
 
+    const DesktopFill fill_;
     std::atomic<HWND> window_{nullptr};
     std::atomic<DWORD> threadId_{0};
     std::thread thread_;

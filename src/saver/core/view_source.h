@@ -1,8 +1,12 @@
 #pragma once
 // The part of the desktop the lens shows: an area around the cursor, the
-// view's size divided by the magnification, stretched to fill the view.
+// view's size divided by the magnification, stretched to fill the view; and
+// which parts of that area a monitor shows, and where in the view each lands.
 
 #include <cstdint>
+#include <vector>
+
+#include "forms/core/pixel_rect.h"
 
 namespace zoomorb::saver {
 
@@ -20,5 +24,32 @@ struct SourceRect {
 // pixel each way: a zero-sized source breaks the scaled copy.
 SourceRect ViewSourceRect(int32_t cursorX, int32_t cursorY, int32_t magnification,
                           int32_t viewWidth, int32_t viewHeight);
+
+// A part of the source area that one monitor shows, and the part of the view
+// it fills. Neighbouring parts meet without a gap or overlap in the view.
+struct ViewPiece {
+    forms::PixelRect source;
+    forms::PixelRect view;
+};
+
+struct LensView {
+    SourceRect source;
+    // The parts of the source on a monitor, in the order of `monitors`
+    // (where monitors overlap, so do their parts, showing the same pixels).
+    // What no part covers shows no monitor and is black.
+    std::vector<ViewPiece> pieces;
+
+    // The whole source lies on one monitor: the view is one plain copy.
+    bool OnOneMonitor() const;
+    // The view shows the desktop reduced: each of its pixels covers several.
+    bool Reduces(int32_t viewWidth, int32_t viewHeight) const {
+        return source.width > viewWidth || source.height > viewHeight;
+    }
+};
+
+// Where the view looks and what of it the monitors show. `monitors` are
+// the monitors' rectangles in virtual-screen pixels.
+LensView LensViewAt(int32_t cursorX, int32_t cursorY, int32_t magnification, int32_t viewWidth,
+                    int32_t viewHeight, const std::vector<forms::PixelRect>& monitors);
 
 }  // namespace zoomorb::saver

@@ -1,0 +1,87 @@
+#include "saver/magnified_view.h"
+
+#include <utility>
+
+namespace zoomorb::saver {
+
+void MagnifiedView::SetMonitors(std::vector<forms::PixelRect> monitors) {
+    monitors_ = std::move(monitors);
+    // Made when the lens first shrinks: at 100 % and above it is not needed.
+    desktopCopy_ = CopyState::ToBeMade;
+}
+
+void MagnifiedView::Draw(HDC screen, POINT cursor, int32_t magnification) {
+    const int32_t width = lens_.ScaleWidth();
+    const int32_t height = lens_.ScaleHeight();
+    const LensView view = LensViewAt(cursor.x, cursor.y, magnification, width, height, monitors_);
+    const bool reduces = view.Reduces(width, height);
+    if (reduces && DrawReduced(screen, view)) return;
+    DrawFromScreen(screen, view, reduces);
+}
+
+void MagnifiedView::DrawFromScreen(HDC screen, const LensView& view, bool averaging) {
+    const HDC lens = lens_.hDC();
+    const int32_t width = lens_.ScaleWidth();
+    const int32_t height = lens_.ScaleHeight();
+    lens_.Cls();
+    // Without a copy of the desktop to reduce from, the system averages
+    // (slowly: it reads the whole source from the screen).
+    const int previousMode = averaging ? SetStretchBltMode(lens, HALFTONE) : 0;
+    if (averaging) SetBrushOrgEx(lens, 0, 0, nullptr);
+    const SourceRect& source = view.source;
+    if (view.OnOneMonitor()) {
+        StretchBlt(lens, 0, 0, width, height, screen, source.x, source.y, source.width, source.height, SRCCOPY);
+    } else {
+        const RECT all{0, 0, width, height};
+        FillRect(lens, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        for (const ViewPiece& piece : view.pieces) {
+            // A sliver of the source may round to nothing in the lens.
+            if (piece.view.IsEmpty()) continue;
+            StretchBlt(lens, piece.view.left, piece.view.top, piece.view.Width(), piece.view.Height(), screen,
+                       piece.source.left, piece.source.top, piece.source.Width(), piece.source.Height(), SRCCOPY);
+        }
+    }
+    if (averaging) SetStretchBltMode(lens, previousMode);
+}
+
+bool MagnifiedView::MakeReducedPicture(int32_t width, int32_t height) {
+    if (reducedDc_ && reduced_.width == width && reduced_.height == height) return true;
+    reducedDc_.Reset();
+    reducedBitmap_.Reset();
+    reduced_ = Pixels32{};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    forms::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    forms::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    if (!bitmap || !dc || !bits || !SelectObject(dc.Get(), bitmap.Get())) return false;
+    reducedBitmap_ = std::move(bitmap);
+    reducedDc_ = std::move(dc);
+    reduced_ = Pixels32{static_cast<uint8_t*>(bits), width, height, std::ptrdiff_t{width} * 4};
+    return true;
+}
+
+bool MagnifiedView::DrawReduced(HDC screen, const LensView& view) {
+    const int32_t width = lens_.ScaleWidth();
+    const int32_t height = lens_.ScaleHeight();
+    if (desktopCopy_ == CopyState::ToBeMade)
+        desktopCopy_ = desktop_.Follow(monitors_) ? CopyState::Made : CopyState::CannotBeMade;
+    if (desktopCopy_ != CopyState::Made || !MakeReducedPicture(width, height)) return false;
+    const SourceRect& s = view.source;
+    const forms::PixelRect area{s.x, s.y, s.x + s.width, s.y + s.height};
+    desktop_.Refresh(screen, area);
+    const forms::PixelRect& bounds = desktop_.Bounds();
+    const forms::PixelRect inCopy{area.left - bounds.left, area.top - bounds.top, area.right - bounds.left,
+                                  area.bottom - bounds.top};
+    AverageArea(desktop_.Pixels(), inCopy, reduced_, narrowSums_, wideSums_);
+    BitBlt(lens_.hDC(), 0, 0, width, height, reducedDc_.Get(), 0, 0, SRCCOPY);
+    lens_.Refresh();
+    return true;
+}
+
+}  // namespace zoomorb::saver
