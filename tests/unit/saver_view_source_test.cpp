@@ -110,6 +110,7 @@ TEST(SaverAreaAverage, EachLensPixelIsTheAverageOfTheDesktopPixelsItCovers) {
     const auto checkerboard = [](int32_t x, int32_t y) { return (x + y) % 2 ? 255 : 0; };
     const auto white = [](int32_t, int32_t) { return 255; };
     const auto columnsAt20 = [](int32_t x, int32_t) { return x < 20 ? 200 : 100; };
+    const auto loneDots = [](int32_t x, int32_t y) { return x % 10 == 3 && y % 10 == 7 ? 255 : 0; };
     const struct Case {
         const char* what;
         Picture desktop;
@@ -122,6 +123,8 @@ TEST(SaverAreaAverage, EachLensPixelIsTheAverageOfTheDesktopPixelsItCovers) {
          {0, 0, 160, 150}, 16, 15, 7, 7, 128},
         {"also where the blocks have an odd number of pixels", Picture(200, 200, checkerboard),
          {0, 0, 165, 155}, 16, 15, 3, 9, 128},
+        {"one white pixel in each block of a hundred: 255 / 100", Picture(200, 200, loneDots), {0, 0, 160, 150},
+         16, 15, 8, 8, 3},
         {"white stays white", Picture(200, 200, white), {10, 10, 170, 160}, 16, 15, 15, 14, 255},
         {"half off the desktop: half black", Picture(100, 100, white), {-5, 0, 5, 10}, 1, 1, 0, 0, 128},
         {"wholly off the desktop: black", Picture(100, 100, white), {100, 100, 110, 110}, 1, 1, 0, 0, 0},
