@@ -101,6 +101,54 @@ start_virtual_screen() {
   return 1
 }
 
+# Starts an X server with the dummy video driver (as root), which shows Wine
+# several monitors, lays them out, and exports DISPLAY. Each argument is one
+# monitor, WIDTHxHEIGHT+X+Y in X's coordinates, the first the primary:
+#   start_monitors 1024x768+0+0 1280x1024+1024+0
+# Wine reads the layout when its server starts, so none may be running for
+# the prefix; stop_virtual_screen ends both.
+start_monitors() {
+  local number_file log display i mode position
+  number_file=$(mktemp)
+  log=$(mktemp)
+  wineserver -k >/dev/null 2>&1 || true
+  Xorg -displayfd 3 -config "$repo_root/scripts/xorg-dummy.conf" -noreset -nolisten tcp -logfile "$log" \
+    3>"$number_file" >/dev/null 2>&1 &
+  virtual_screen_pid=$!
+  trap 'stop_virtual_screen' EXIT
+  for _ in $(seq 1 100); do
+    display=$(tr -dc '0-9' <"$number_file")
+    [ -n "$display" ] && break
+    kill -0 "$virtual_screen_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  rm -f "$number_file"
+  if [ -z "$display" ]; then
+    echo "the dummy X server did not start; its log:" >&2
+    tail -n 20 "$log" >&2
+    return 1
+  fi
+  export DISPLAY=":$display"
+  # One call lays out every output: Wine saw only one monitor when they were
+  # set one at a time.
+  local layout=()
+  i=0
+  for monitor in "$@"; do
+    mode=${monitor%%+*}
+    position=${monitor#*+}
+    xrandr --addmode "DUMMY$i" "$mode" 2>/dev/null || true
+    layout+=(--output "DUMMY$i" --mode "$mode" --pos "${position/+/x}")
+    [ "$i" -gt 0 ] || layout+=(--primary)
+    i=$((i + 1))
+  done
+  if ! xrandr "${layout[@]}"; then
+    echo "xrandr could not lay out the monitors $*" >&2
+    return 1
+  fi
+  # Without this query Wine's server, started next, saw only one monitor.
+  xrandr >/dev/null
+}
+
 stop_virtual_screen() {
   wineserver -k >/dev/null 2>&1 || true
   if [ -n "${virtual_screen_pid:-}" ]; then

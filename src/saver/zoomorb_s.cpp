@@ -57,11 +57,6 @@ double NowMs() {
 
 }  // namespace
 
-ScreenMetrics CurrentScreen() {
-    return ScreenMetrics{forms::ScreenWidthTwips(), forms::ScreenHeightTwips(), forms::TwipsPerPixelX(),
-                         forms::TwipsPerPixelY(), forms::DotsPerInch()};
-}
-
 Zoomorb_S::Zoomorb_S()
     : forms::Form(SaverDesign()),
       Display(*this, LensDesign()),
@@ -73,9 +68,10 @@ void Zoomorb_S::Form_Load() {
     // Every step stands on its own: one that raises a run-time error (checked
     // arithmetic or conversions, the picture's walk) is skipped and never
     // stops the others.
+    glassDpi_ = forms::DotsPerInch();
+    FollowMonitors();
     forms::IgnoreErrors([&] {
-        state_ = SetUpSaverState(CurrentScreen(), Width(), Height(), forms::SharedRandom(),
-                                 forms::SecondsSinceMidnight());
+        state_ = SetUpSaverState(metrics_, Width(), Height(), forms::SharedRandom(), forms::SecondsSinceMidnight());
     });
     forms::IgnoreErrors([&] { Move(state_.lens.left, state_.lens.top); });
     forms::IgnoreErrors([&] {
@@ -90,10 +86,18 @@ void Zoomorb_S::Form_Load() {
     if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
     DesktopWnd = GetDesktopWindow();
     DesktopDC = forms::WindowDc(DesktopWnd);
-    view_.SetMonitors(forms::MonitorRects());
     // Until RestoreAndEnd takes it away, whichever way the saver ends.
     inputBlocker_.emplace();
     forms::IgnoreErrors([&] { Zoomorb_B::SetTopmost(*this, true); });
+}
+
+void Zoomorb_S::FollowMonitors() {
+    monitorRects_ = forms::MonitorRects();
+    std::vector<Monitor> monitors;
+    for (const forms::PixelRect& rect : monitorRects_) monitors.push_back(Monitor{rect, forms::DotsPerInch()});
+    desktop_ = Desktop(std::move(monitors));
+    metrics_ = desktop_.MetricsAt(glassDpi_);
+    view_.SetMonitors(monitorRects_);
 }
 
 void Zoomorb_S::Form_Unload(int&) { DesktopDC.Reset(); }
@@ -107,7 +111,7 @@ void Zoomorb_S::Timer1_Timer() {
 }
 
 void Zoomorb_S::Timer2_Timer() {
-    const CursorPoint pointer = StepCursor(state_.orbit, CurrentScreen());
+    const CursorPoint pointer = StepCursor(state_.orbit, metrics_);
     SetCursorPos(pointer.x, pointer.y);
     // Escape reaches the key state only when a dialog of ours has the keyboard;
     // otherwise the input blocker has swallowed it and noted it.
@@ -116,7 +120,10 @@ void Zoomorb_S::Timer2_Timer() {
 }
 
 void Zoomorb_S::Timer3_Timer() {
-    StepWindow(state_.lens, CurrentScreen(), forms::SharedRandom(), forms::SecondsSinceMidnight());
+    // Not every system tells every window when the monitors change (Wine
+    // does not): the window step looks for itself.
+    if (forms::MonitorRects() != monitorRects_) FollowMonitors();
+    StepWindow(state_.lens, metrics_, forms::SharedRandom(), forms::SecondsSinceMidnight());
     Move(state_.lens.left, state_.lens.top);
 }
 
@@ -180,9 +187,11 @@ bool Zoomorb_S::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
             result = 0;
             return true;
         case WM_DISPLAYCHANGE:
-            // A monitor came, went or changed its mode: the lens copies from
-            // the monitors as they are now.
-            view_.SetMonitors(forms::MonitorRects());
+            // A monitor came, went or changed its mode: the glass and the
+            // cursor wander over the monitors as they are now (the next steps
+            // bring them onto one if they were left on none), and the lens
+            // copies from them.
+            FollowMonitors();
             return false;
         default:
             return false;

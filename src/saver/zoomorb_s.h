@@ -11,6 +11,7 @@
 #include "forms/handles.h"
 #include "forms/picture_box.h"
 #include "forms/timer.h"
+#include "saver/core/desktop.h"
 #include "saver/core/redraw_pacing.h"
 #include "saver/core/saver_state.h"
 #include "saver/core/screen_metrics.h"
@@ -41,6 +42,8 @@ private:
     void Timer2_Timer();
     void Timer3_Timer();
     void EndSaver();
+    // Reads the monitors afresh: at start-up, and when their layout changes.
+    void FollowMonitors();
     // Restores the screen-saver settings and ends the program.
     [[noreturn]] void RestoreAndEnd();
     bool PasswordAccepted();
@@ -53,6 +56,11 @@ private:
     forms::WindowDc DesktopDC;
     POINT CursorPos{};
     MagnifiedView view_{Display};
+    std::vector<forms::PixelRect> monitorRects_;
+    Desktop desktop_{{}};
+    // The DPI the glass is drawn for, and the screen as the motions see it then.
+    int32_t glassDpi_ = 96;
+    ScreenMetrics metrics_;
     SaverState state_;
     RedrawPacing redrawPacing_;
     std::optional<InputBlocker> inputBlocker_;
@@ -61,8 +69,5 @@ private:
 };
 
 Zoomorb_S& SaverWindow();
-
-// The screen as the motions see it, read afresh (it may change while we run).
-ScreenMetrics CurrentScreen();
 
 }  // namespace zoomorb::saver

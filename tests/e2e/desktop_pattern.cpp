@@ -17,7 +17,10 @@ struct PatternSurface {
     HGDIOBJ previous = nullptr;
 };
 
-PatternSurface MakePatternSurface(DesktopFill fill, int width, int height) {
+// The painted picture covers every monitor: the virtual screen from
+// (left, top), which is negative where a monitor lies left of or above the
+// primary.
+PatternSurface MakePatternSurface(DesktopFill fill, int left, int top, int width, int height) {
     PatternSurface surface;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -33,7 +36,7 @@ PatternSurface MakePatternSurface(DesktopFill fill, int width, int height) {
     auto* pixels = static_cast<uint32_t*>(bits);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const PatternColour colour = FillColourAt(fill, x, y);
+            const PatternColour colour = FillColourAt(fill, left + x, top + y);
             pixels[static_cast<size_t>(y) * width + x] =
                 uint32_t{colour.red} << 16 | uint32_t{colour.green} << 8 | colour.blue;
         }
@@ -134,16 +137,18 @@ DesktopPattern::~DesktopPattern() {
 
 void DesktopPattern::Run(HANDLE ready) {
     threadId_ = GetCurrentThreadId();
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    PatternSurface surface = MakePatternSurface(fill_, width, height);
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    PatternSurface surface = MakePatternSurface(fill_, left, top, width, height);
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = PatternWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kPatternClass;
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, kPatternClass, L"Desktop pattern", WS_POPUP, 0, 0, width, height,
+    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, kPatternClass, L"Desktop pattern", WS_POPUP, left, top, width, height,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), &surface);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);

@@ -1,6 +1,6 @@
 #pragma once
-// A full-screen window of the test process whose every pixel spells its own
-// screen coordinates, so that any copy of the screen (the saver's lens) can
+// A window of the test process over every monitor whose every pixel spells
+// its own screen coordinates, so that any copy of the screen (the saver's lens) can
 // be read back as "which desktop pixels does it show". It is an ordinary
 // window: the topmost saver stays above it. Its own thread keeps it painted
 // while the test is busy sampling.

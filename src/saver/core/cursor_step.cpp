@@ -1,9 +1,11 @@
 #include "cursor_step.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "forms/core/numbers.h"
+#include "saver/core/monitor_layout.h"
 
 namespace zoomorb::saver {
 namespace {
@@ -14,20 +16,42 @@ constexpr double kFullTurn = 6.283185307178;
 constexpr double kQuarterTurn = 1.5707963267945;
 constexpr double kStepsPerTurn = 60;
 
+// The monitor's edges along one axis in pixels, as the circle meets them.
+struct Edges {
+    float low;
+    float high;
+    bool lowIsWall;
+    bool highIsWall;
+};
+
+Edges EdgesInPixels(const Reach& reach, float twipsPerPixel) {
+    return Edges{static_cast<float>(reach.low) / twipsPerPixel, static_cast<float>(reach.high) / twipsPerPixel,
+                 reach.lowIsWall, reach.highIsWall};
+}
+
 // Moves the centre one drift along an axis, first turning the drift away
-// from an edge the circle would cross. Returns whether it bounced.
-bool DriftAlongAxis(int32_t& centre, int32_t& drift, int32_t radius, float screenPixels) {
+// from a wall the circle would cross. Returns whether it bounced.
+bool DriftAlongAxis(int32_t& centre, int32_t& drift, int32_t radius, const Edges& edges) {
     const int64_t trial = int64_t{centre} + drift;
     bool bounced = false;
-    if (static_cast<double>(trial + radius) > screenPixels) {
+    if (edges.highIsWall && static_cast<double>(trial + radius) > edges.high) {
         drift = -std::abs(drift);
         bounced = true;
-    } else if (trial - radius < 0) {
+    } else if (edges.lowIsWall && static_cast<double>(trial - radius) < edges.low) {
         drift = std::abs(drift);
         bounced = true;
     }
     centre = forms::CheckedInt32(int64_t{centre} + drift);
     return bounced;
+}
+
+// A centre on no monitor (the layout changed under it) goes to the nearest
+// one, the circle inside it where it fits, else in its middle.
+int32_t BroughtWithin(int32_t centre, int32_t radius, const Edges& edges) {
+    const int32_t low = forms::ToInt32(std::ceil(edges.low)) + radius;
+    const int32_t high = forms::ToInt32(std::floor(edges.high)) - radius;
+    if (high < low) return forms::ToInt32(std::floor((edges.low + edges.high) / 2));
+    return std::clamp(centre, low, high);
 }
 
 // After a bounce the cursor turns clockwise only for these four ways of
@@ -59,13 +83,17 @@ OrbitOffset OrbitOffsetAt(int32_t radius, int64_t step) {
 }
 
 CursorPoint StepCursor(OrbitMotion& orbit, const ScreenMetrics& screen) {
-    const float screenWidthPixels = static_cast<float>(screen.widthTwips) / screen.twipsPerPixelX;
-    const float screenHeightPixels =
-        static_cast<float>(screen.heightTwips) / screen.twipsPerPixelY;
-    const bool bouncedX =
-        DriftAlongAxis(orbit.centreX, orbit.driftX, orbit.radius, screenWidthPixels);
-    const bool bouncedY =
-        DriftAlongAxis(orbit.centreY, orbit.driftY, orbit.radius, screenHeightPixels);
+    const double x = orbit.centreX * double{screen.twipsPerPixelX};
+    const double y = orbit.centreY * double{screen.twipsPerPixelY};
+    const Reach across = ReachAt(screen, x, y, Axis::Horizontal);
+    const Edges horizontal = EdgesInPixels(across, screen.twipsPerPixelX);
+    const Edges vertical = EdgesInPixels(ReachAt(screen, x, y, Axis::Vertical), screen.twipsPerPixelY);
+    if (!across.onMonitor) {
+        orbit.centreX = BroughtWithin(orbit.centreX, orbit.radius, horizontal);
+        orbit.centreY = BroughtWithin(orbit.centreY, orbit.radius, vertical);
+    }
+    const bool bouncedX = DriftAlongAxis(orbit.centreX, orbit.driftX, orbit.radius, horizontal);
+    const bool bouncedY = DriftAlongAxis(orbit.centreY, orbit.driftY, orbit.radius, vertical);
 
     if (bouncedX || bouncedY) {
         orbit.reverse = TurnsAnticlockwiseAfterBounce(orbit.lastDriftX, orbit.lastDriftY,

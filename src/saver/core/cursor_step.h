@@ -1,7 +1,8 @@
 #pragma once
 // One step of the cursor (every cursor tick): the circle's centre drifts a
-// pixel along each axis and bounces off the screen edges, and the cursor
-// goes 6 degrees further round the circle.
+// pixel along each axis over the monitors and bounces off the edges that
+// border no other monitor, and the cursor goes 6 degrees further round the
+// circle.
 
 #include <cstdint>
 

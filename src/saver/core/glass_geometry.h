@@ -113,4 +113,9 @@ constexpr Layout LayoutAtDpi(int32_t dotsPerInch) {
                   scaled(kRowsToCircleEnd)};
 }
 
+// The middle of the glass's circle, in the picture's pixels from its
+// top-left corner: where the glass is, as far as the monitors are concerned.
+constexpr double CircleMiddleX(const Layout& layout) { return (layout.circle.x.first + layout.circle.x.last + 1) / 2.0; }
+constexpr double CircleMiddleY(const Layout& layout) { return (layout.circle.y.first + layout.circle.y.last + 1) / 2.0; }
+
 }  // namespace zoomorb::glass

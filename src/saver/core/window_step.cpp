@@ -1,23 +1,53 @@
 #include "window_step.h"
 
+#include <algorithm>
+
 #include "forms/core/numbers.h"
 #include "saver/core/glass_geometry.h"
 #include "saver/core/lens_speed.h"
+#include "saver/core/monitor_layout.h"
 
 namespace zoomorb::saver {
 namespace {
 
+// The limits between which the window's left (or top) edge turns, in twips,
+// on the monitor along one axis.
+struct Limits {
+    int32_t nearLimit;
+    float farLimit;
+    bool nearIsWall;
+    bool farIsWall;
+};
+
+// The far limits lie where the glass's circle ends, in the pixels of the
+// glass as drawn for this DPI; the near ones are fixed lengths in twips.
+Limits LimitsOf(const Reach& reach, int32_t nearTurnTwips, int32_t pixelsToCircleEnd, float twipsPerPixel) {
+    return Limits{reach.low + nearTurnTwips,
+                  static_cast<float>(reach.high) - static_cast<float>(pixelsToCircleEnd) * twipsPerPixel,
+                  reach.lowIsWall, reach.highIsWall};
+}
+
 // Only the edge the window moves towards is tested, so a window beyond a
-// limit that already moves away from it is not turned again.
-int32_t StepAfterEdges(int32_t position, int32_t step, float farLimit, int32_t nearLimit,
-                       forms::Random& random, float twipsPerPixel, int32_t dotsPerInch) {
+// limit that already moves away from it is not turned again; an edge that
+// another monitor continues is no limit at all.
+int32_t StepAfterEdges(int32_t position, int32_t step, const Limits& limits, forms::Random& random,
+                       float twipsPerPixel, int32_t dotsPerInch) {
     if (step > 0) {
-        if (static_cast<double>(position) > farLimit)
+        if (limits.farIsWall && static_cast<double>(position) > limits.farLimit)
             return -DrawLensSpeed(random, twipsPerPixel, dotsPerInch);
-    } else if (position < nearLimit) {
+    } else if (limits.nearIsWall && position < limits.nearLimit) {
         return DrawLensSpeed(random, twipsPerPixel, dotsPerInch);
     }
     return step;
+}
+
+// A window whose circle's centre lies on no monitor (the layout changed
+// under it) is put on the nearest one, within its limits: on a monitor too
+// small for the glass, in its middle.
+int32_t BroughtWithin(int32_t position, const Limits& limits) {
+    const int32_t farLimit = forms::ToInt32(limits.farLimit);
+    if (farLimit < limits.nearLimit) return forms::ToInt32((int64_t{limits.nearLimit} + farLimit) / 2.0);
+    return std::clamp(position, limits.nearLimit, farLimit);
 }
 
 }  // namespace
@@ -29,18 +59,20 @@ void StepWindow(LensMotion& lens, const ScreenMetrics& screen, forms::Random& ra
 
     random.Reseed(secondsSinceMidnight);
 
-    // The far limits lie where the glass's circle ends, in the pixels of the
-    // glass as drawn for this DPI; the near ones are fixed lengths in twips.
     const glass::Layout layout = glass::LayoutAtDpi(screen.dotsPerInch);
-    const float rightLimit = static_cast<float>(screen.widthTwips) -
-                             static_cast<float>(layout.columnsToCircleEnd) * screen.twipsPerPixelX;
-    lens.stepX = StepAfterEdges(lens.left, lens.stepX, rightLimit, glass::kLeftTurnTwips, random,
-                                screen.twipsPerPixelX, screen.dotsPerInch);
-
-    const float bottomLimit = static_cast<float>(screen.heightTwips) -
-                              static_cast<float>(layout.rowsToCircleEnd) * screen.twipsPerPixelY;
-    lens.stepY = StepAfterEdges(lens.top, lens.stepY, bottomLimit, glass::kTopTurnTwips, random,
-                                screen.twipsPerPixelY, screen.dotsPerInch);
+    const double centreX = lens.left + glass::CircleMiddleX(layout) * screen.twipsPerPixelX;
+    const double centreY = lens.top + glass::CircleMiddleY(layout) * screen.twipsPerPixelY;
+    const Reach across = ReachAt(screen, centreX, centreY, Axis::Horizontal);
+    const Reach down = ReachAt(screen, centreX, centreY, Axis::Vertical);
+    const Limits horizontal = LimitsOf(across, glass::kLeftTurnTwips, layout.columnsToCircleEnd, screen.twipsPerPixelX);
+    const Limits vertical = LimitsOf(down, glass::kTopTurnTwips, layout.rowsToCircleEnd, screen.twipsPerPixelY);
+    if (!across.onMonitor) {
+        lens.left = BroughtWithin(lens.left, horizontal);
+        lens.top = BroughtWithin(lens.top, vertical);
+        return;
+    }
+    lens.stepX = StepAfterEdges(lens.left, lens.stepX, horizontal, random, screen.twipsPerPixelX, screen.dotsPerInch);
+    lens.stepY = StepAfterEdges(lens.top, lens.stepY, vertical, random, screen.twipsPerPixelY, screen.dotsPerInch);
 }
 
 }  // namespace zoomorb::saver

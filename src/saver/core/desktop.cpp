@@ -1,0 +1,88 @@
+#include "desktop.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "forms/core/numbers.h"
+#include "saver/core/glass_geometry.h"
+
+namespace zoomorb::saver {
+namespace {
+
+double DistanceSquared(const forms::PixelRect& area, double x, double y) {
+    const double dx = std::max({area.left - x, 0.0, x - area.right});
+    const double dy = std::max({area.top - y, 0.0, y - area.bottom});
+    return dx * dx + dy * dy;
+}
+
+int32_t ToTwips(int32_t pixels, float twipsPerPixel) { return forms::ToInt32(pixels * double{twipsPerPixel}); }
+
+}  // namespace
+
+Desktop::Desktop(std::vector<Monitor> monitors) : monitors_(std::move(monitors)) {
+    monitors_.erase(std::remove_if(monitors_.begin(), monitors_.end(),
+                                   [](const Monitor& monitor) { return monitor.area.IsEmpty(); }),
+                    monitors_.end());
+    if (monitors_.empty()) monitors_.push_back(Monitor{forms::PixelRect{0, 0, 1024, 768}, glass::kDesignDpi});
+}
+
+const Monitor& Desktop::Primary() const {
+    for (const Monitor& monitor : monitors_)
+        if (monitor.area.left == 0 && monitor.area.top == 0) return monitor;
+    return monitors_.front();
+}
+
+const Monitor& Desktop::MonitorAt(double x, double y) const {
+    const Monitor* nearest = &monitors_.front();
+    double nearestDistance = std::numeric_limits<double>::infinity();
+    for (const Monitor& monitor : monitors_) {
+        const forms::PixelRect& a = monitor.area;
+        if (x >= a.left && x < a.right && y >= a.top && y < a.bottom) return monitor;
+        const double distance = DistanceSquared(a, x, y);
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = &monitor;
+        }
+    }
+    return *nearest;
+}
+
+ScreenMetrics Desktop::MetricsAt(int32_t dotsPerInch) const {
+    const float twipsPerPixel = TwipsPerPixelAt(dotsPerInch);
+    const forms::PixelRect& primary = Primary().area;
+    ScreenMetrics metrics{ToTwips(primary.Width(), twipsPerPixel), ToTwips(primary.Height(), twipsPerPixel),
+                          twipsPerPixel, twipsPerPixel, dotsPerInch, {}};
+    for (const Monitor& monitor : monitors_) {
+        const forms::PixelRect& a = monitor.area;
+        metrics.monitors.push_back(MonitorTwips{ToTwips(a.left, twipsPerPixel), ToTwips(a.top, twipsPerPixel),
+                                                ToTwips(a.right, twipsPerPixel), ToTwips(a.bottom, twipsPerPixel)});
+    }
+    return metrics;
+}
+
+float TwipsPerPixelAt(int32_t dotsPerInch) {
+    return 1440.0f / static_cast<float>(dotsPerInch > 0 ? dotsPerInch : glass::kDesignDpi);
+}
+
+PixelPoint GlassCentre(const LensMotion& lens, int32_t dotsPerInch) {
+    const glass::Layout layout = glass::LayoutAtDpi(dotsPerInch);
+    const double twipsPerPixel = TwipsPerPixelAt(dotsPerInch);
+    return PixelPoint{lens.left / twipsPerPixel + glass::CircleMiddleX(layout),
+                      lens.top / twipsPerPixel + glass::CircleMiddleY(layout)};
+}
+
+bool FollowMonitorDpi(LensMotion& lens, int32_t& dotsPerInch, const Desktop& desktop) {
+    const PixelPoint centre = GlassCentre(lens, dotsPerInch);
+    const int32_t now = desktop.MonitorAt(centre.x, centre.y).dotsPerInch;
+    if (now == dotsPerInch) return false;
+    // The circle's centre stays where it is; the glass around it is drawn
+    // at the new size.
+    const glass::Layout layout = glass::LayoutAtDpi(now);
+    const double twipsPerPixel = TwipsPerPixelAt(now);
+    lens.left = forms::ToInt32((centre.x - glass::CircleMiddleX(layout)) * twipsPerPixel);
+    lens.top = forms::ToInt32((centre.y - glass::CircleMiddleY(layout)) * twipsPerPixel);
+    dotsPerInch = now;
+    return true;
+}
+
+}  // namespace zoomorb::saver
