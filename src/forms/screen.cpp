@@ -22,6 +22,16 @@ int LogicalDpi(int axis) {
     return axis == LOGPIXELSX ? dpiX : dpiY;
 }
 
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<PixelRect>*>(list)->push_back(PixelRect{r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
+}
+
 MousePointer& CurrentPointer() {
     static MousePointer pointer = MousePointer::Default;
     return pointer;
@@ -39,16 +49,7 @@ int32_t ScreenHeightTwips() { return ToInt32(static_cast<double>(ScreenHeightPix
 
 std::vector<PixelRect> MonitorRects() {
     std::vector<PixelRect> monitors;
-    const MONITORENUMPROC collect = [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
-        MONITORINFO info{};
-        info.cbSize = sizeof info;
-        if (GetMonitorInfoW(monitor, &info)) {
-            const RECT& r = info.rcMonitor;
-            reinterpret_cast<std::vector<PixelRect>*>(list)->push_back(PixelRect{r.left, r.top, r.right, r.bottom});
-        }
-        return TRUE;
-    };
-    EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&monitors));
+    EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
     if (monitors.empty()) monitors.push_back(PixelRect{0, 0, ScreenWidthPixels(), ScreenHeightPixels()});
     return monitors;
 }
