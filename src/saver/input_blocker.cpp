@@ -1,5 +1,6 @@
 #include "saver/input_blocker.h"
 
+#include <initializer_list>
 #include <utility>
 
 #include "saver/core/mouse_filter.h"
