@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/core/numbers.h"
+#include "forms/handles.h"
 
 namespace forms {
 namespace {
@@ -10,9 +11,8 @@ namespace {
 // The logical DPI is fixed for the life of a process that is not per-monitor
 // aware, so it is read once: the saver's timers ask for it many times a second.
 int ReadLogicalDpi(int axis) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, axis) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), axis) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
