@@ -4,7 +4,8 @@
 ; which case only the machine-wide part runs elevated.
 ;
 ; The build passes: VERSION (1.1.0), VERSION4 (1.1.0.0), ARCH (x64 or x86),
-; PROGRAM (the built Zoomorb.scr) and OUTFILE.
+; PROGRAM (the built Zoomorb.scr) and OUTFILE; when it signs, SIGN_COMMAND,
+; which signs the file %1 in place.
 
 !ifndef VERSION | VERSION4 | ARCH | PROGRAM | OUTFILE
   !error "makensis needs /DVERSION= /DVERSION4= /DARCH= /DPROGRAM= /DOUTFILE="
@@ -19,6 +20,12 @@ Unicode true
   !error "ARCH must be x64 or x86"
 !endif
 SetCompressor /SOLID lzma
+!ifdef SIGN_COMMAND
+  ; The uninstaller is signed before it is packed, so the one the install
+  ; writes is signed too.
+  !uninstfinalize `${SIGN_COMMAND}` = 0
+  !finalize `${SIGN_COMMAND}` = 0
+!endif
 ManifestDPIAware true
 ; Elevation is asked for only when the user chooses an install for all users.
 RequestExecutionLevel user
