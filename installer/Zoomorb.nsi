@@ -112,7 +112,13 @@ Section "-Program"
     Return
   ${EndIf}
 
+  Call FindEarlierFolder
+  Push "$ProgramFolder"
   Call WaitUntilProgramIsFree
+  ${If} $EarlierFolder != ""
+    Push "$EarlierFolder"
+    Call WaitUntilProgramIsFree
+  ${EndIf}
   SetOutPath "$ProgramFolder"
   File "/oname=Zoomorb.scr" "${PROGRAM}"
   SetOutPath "$INSTDIR"
@@ -120,6 +126,18 @@ Section "-Program"
   Call WriteUninstallEntry
   ${If} $Elevated != 1
     Call SelectSaver
+  ${EndIf}
+  ; Only once the new install is whole, and as an uninstall would: the
+  ; settings beside the earlier program stay, and the new folder starts
+  ; from a copy of them, so the move keeps the user's choice.
+  ${If} $EarlierFolder != ""
+    ${IfNot} ${FileExists} "$INSTDIR\Zoomorb.ini"
+    ${AndIf} ${FileExists} "$EarlierFolder\Zoomorb.ini"
+      CopyFiles /SILENT /FILESONLY "$EarlierFolder\Zoomorb.ini" "$INSTDIR"
+    ${EndIf}
+    Delete "$EarlierFolder\Zoomorb.scr"
+    Delete "$EarlierFolder\Uninstall.exe"
+    RMDir "$EarlierFolder"
   ${EndIf}
 SectionEnd
 
@@ -170,6 +188,7 @@ Section "Uninstall"
   ; Nothing is removed until the program itself is: a saver that is still
   ; running leaves the install whole.
   GetFullPathName /SHORT $R9 "$ProgramFolder\Zoomorb.scr"
+  Push "$ProgramFolder"
   Call un.WaitUntilProgramIsFree
   ClearErrors
   Delete "$ProgramFolder\Zoomorb.scr"
