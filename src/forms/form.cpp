@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "forms/core/numbers.h"
+#include "forms/form_class.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "forms/timer.h"
@@ -8,8 +9,6 @@
 
 namespace forms {
 namespace {
-
-constexpr wchar_t kFormClass[] = L"ZoomorbForm";
 
 int& LoadedForms() {
     static int count = 0;

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -308,6 +309,8 @@ TEST(FormEngine, IgnoredErrorsSkipOnlyTheFailingStatement) {
     });
     forms::IgnoreErrors([&] { ran.push_back(3); });
     EXPECT_EQ(ran, (std::vector<int>{1, 3}));
+    // Anything else is no run-time error: it goes on to the event's guard.
+    EXPECT_THROW(forms::IgnoreErrors([] { throw std::logic_error("not a run-time error"); }), std::logic_error);
 }
 
 }  // namespace
