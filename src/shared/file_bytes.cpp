@@ -24,7 +24,8 @@ FileContent ReadFileBytes(const std::wstring& path) {
     char buffer[4096];
     DWORD read = 0;
     for (;;) {
-        if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) return FileContent{FileContent::State::Unreadable, {}};
+        if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr))
+            return FileContent{FileContent::State::Unreadable, {}};
         if (read == 0) return content;
         content.bytes.append(buffer, read);
     }

@@ -223,7 +223,9 @@ std::wstring TextOfMessageBoxDuring(const std::function<void()>& action) {
 // A save that no file takes is said, in the user's language, with the file
 // it was meant for; the dialog stays open with the choice still in it.
 TEST_F(SettingsDialogTest, AFailedSaveIsSaidInTheUsersLanguageAndTheDialogStays) {
-    Zoomorb_B::SetSettingsWriteHook([](const std::wstring&, const std::function<bool()>&) { return false; });
+    Zoomorb_B::SetSettingsWriteHook([](const std::wstring&, const std::function<bool()>&) {
+        return false;  // no file takes it
+    });
     Zoomorb_P dialog(kJapanese);
     dialog.Load();
     dialog.Bairitu.SetValue(300);

@@ -153,10 +153,11 @@ TEST_F(SettingsFile, ASaveCountsOnlyWhatReadsBack) {
 TEST(SettingsFileByUnicodeName, ReadsAndWritesAsTheProfileFunctionsDo) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"zoomorb-\u0141\u00F3d\u017A-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring process = std::to_wstring(GetCurrentProcessId());
+    const std::wstring folder = std::wstring(temp) + L"zoomorb-Łódź-" + process;
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring byName = folder + L"\\by-name.ini";
-    const std::wstring byProfile = std::wstring(temp) + L"zoomorb-profile-" + std::to_wstring(GetCurrentProcessId()) + L".ini";
+    const std::wstring byProfile = std::wstring(temp) + L"zoomorb-profile-" + process + L".ini";
     const std::string other = "[Other]\r\nx=1\r\n";
     const std::string section = "[Section]\r\nkeep=me\r\n" + kKey + "=150\r\n";
     const struct {
