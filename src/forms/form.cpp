@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/core/numbers.h"
+#include "forms/form_class.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "forms/timer.h"
@@ -10,8 +11,6 @@
 
 namespace forms {
 namespace {
-
-constexpr wchar_t kFormClass[] = L"ZoomorbForm";
 
 int& LoadedForms() {
     static int count = 0;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -322,6 +323,8 @@ TEST(FormEngine, IgnoredErrorsSkipOnlyTheFailingStatement) {
     });
     forms::IgnoreErrors([&] { ran.push_back(3); });
     EXPECT_EQ(ran, (std::vector<int>{1, 3}));
+    // Anything else is no run-time error: it goes on to the event's guard.
+    EXPECT_THROW(forms::IgnoreErrors([] { throw std::logic_error("not a run-time error"); }), std::logic_error);
 }
 
 }  // namespace
