@@ -26,6 +26,9 @@ file(GLOB ZOOMORB_RESOURCE_FILES CONFIGURE_DEPENDS
 set_source_files_properties(${ZOOMORB_RESOURCES} PROPERTIES OBJECT_DEPENDS "${ZOOMORB_RESOURCE_FILES}")
 
 add_link_options(-static -static-libgcc -static-libstdc++)
+# The same commit gives the same bytes whenever it is built: no link time in
+# the PE header.
+add_link_options(-Wl,--no-insert-timestamp)
 # Small: unused functions and data are dropped at link time.
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
@@ -43,7 +46,7 @@ target_compile_definitions(window_probe PRIVATE ${ZOOMORB_WIN_DEFINES})
 target_link_options(window_probe PRIVATE -municode)
 target_link_libraries(window_probe PRIVATE user32)
 
-include(cmake/installer.cmake)
+include(cmake/release.cmake)
 
 # GoogleTest from Debian's sources, built with this cross compiler.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)

@@ -3,9 +3,13 @@
 # end-to-end tests that drive the real Zoomorb.scr, and the test doubles of
 # the system's 9x password libraries.
 
+# Whatever the developer's locale, Wine runs them with the Western code page
+# (1252) and UTF-8 host file names: the settings tests need folder names
+# that code page cannot spell, and a locale that is not installed would
+# leave Wine unable to make them at all.
 function(zoomorb_wine_test target)
   add_test(NAME ${target} COMMAND ${target} --gtest_color=no)
-  set_tests_properties(${target} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE LABELS wine)
+  set_tests_properties(${target} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE LABELS wine ENVIRONMENT "LC_ALL=C.UTF-8")
 endfunction()
 
 file(GLOB ZOOMORB_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)

@@ -4,7 +4,8 @@
 ; which case only the machine-wide part runs elevated.
 ;
 ; The build passes: VERSION (1.1.0), VERSION4 (1.1.0.0), ARCH (x64 or x86),
-; PROGRAM (the built Zoomorb.scr) and OUTFILE.
+; PROGRAM (the built Zoomorb.scr) and OUTFILE; when it signs, SIGN_COMMAND,
+; which signs the file %1 in place.
 
 !ifndef VERSION | VERSION4 | ARCH | PROGRAM | OUTFILE
   !error "makensis needs /DVERSION= /DVERSION4= /DARCH= /DPROGRAM= /DOUTFILE="
@@ -19,6 +20,12 @@ Unicode true
   !error "ARCH must be x64 or x86"
 !endif
 SetCompressor /SOLID lzma
+!ifdef SIGN_COMMAND
+  ; The uninstaller is signed before it is packed, so the one the install
+  ; writes is signed too.
+  !uninstfinalize `${SIGN_COMMAND}` = 0
+  !finalize `${SIGN_COMMAND}` = 0
+!endif
 ManifestDPIAware true
 ; Elevation is asked for only when the user chooses an install for all users.
 RequestExecutionLevel user
@@ -105,7 +112,13 @@ Section "-Program"
     Return
   ${EndIf}
 
+  Call FindEarlierFolder
+  Push "$ProgramFolder"
   Call WaitUntilProgramIsFree
+  ${If} $EarlierFolder != ""
+    Push "$EarlierFolder"
+    Call WaitUntilProgramIsFree
+  ${EndIf}
   SetOutPath "$ProgramFolder"
   File "/oname=Zoomorb.scr" "${PROGRAM}"
   SetOutPath "$INSTDIR"
@@ -113,6 +126,18 @@ Section "-Program"
   Call WriteUninstallEntry
   ${If} $Elevated != 1
     Call SelectSaver
+  ${EndIf}
+  ; Only once the new install is whole, and as an uninstall would: the
+  ; settings beside the earlier program stay, and the new folder starts
+  ; from a copy of them, so the move keeps the user's choice.
+  ${If} $EarlierFolder != ""
+    ${IfNot} ${FileExists} "$INSTDIR\Zoomorb.ini"
+    ${AndIf} ${FileExists} "$EarlierFolder\Zoomorb.ini"
+      CopyFiles /SILENT /FILESONLY "$EarlierFolder\Zoomorb.ini" "$INSTDIR"
+    ${EndIf}
+    Delete "$EarlierFolder\Zoomorb.scr"
+    Delete "$EarlierFolder\Uninstall.exe"
+    RMDir "$EarlierFolder"
   ${EndIf}
 SectionEnd
 
@@ -163,6 +188,7 @@ Section "Uninstall"
   ; Nothing is removed until the program itself is: a saver that is still
   ; running leaves the install whole.
   GetFullPathName /SHORT $R9 "$ProgramFolder\Zoomorb.scr"
+  Push "$ProgramFolder"
   Call un.WaitUntilProgramIsFree
   ClearErrors
   Delete "$ProgramFolder\Zoomorb.scr"

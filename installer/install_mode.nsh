@@ -10,6 +10,8 @@
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 
 Var AllUsers
+; The earlier per-user install's folder, when this install goes elsewhere.
+Var EarlierFolder
 Var IsAdmin
 Var Elevated
 Var SystemFolder
@@ -55,6 +57,7 @@ FunctionEnd
 
 Function ReadInstallMode
   Call ReadCommon
+  Call RefuseUnusableFolderArgument
   ${GetParameters} $1
   ClearErrors
   ${GetOptions} $1 "/ALLUSERS" $0
@@ -85,18 +88,124 @@ Function ApplyInstallMode
   ${EndIf}
 FunctionEnd
 
-; The uninstaller's own folder tells the install apart: the all-users one
-; is the one the machine-wide entry names.
+; The installer's start-up drops a /D= folder that cannot be installed into
+; (a file stands in its path, or its drive does not exist) and goes on with
+; the default one, which would install where nobody asked. The command line
+; as given tells: its /D= (always the last switch) must be the folder we got.
+Function RefuseUnusableFolderArgument
+  System::Call 'kernel32::GetCommandLineW() t .r0'
+  StrLen $1 $0
+  StrCpy $2 0
+  ${Do}
+    ${If} $2 >= $1
+      Return
+    ${EndIf}
+    StrCpy $3 $0 4 $2
+    ${If} $3 S== " /D="
+      ${Break}
+    ${EndIf}
+    IntOp $2 $2 + 1
+  ${Loop}
+  IntOp $2 $2 + 4
+  StrCpy $R0 $0 "" $2
+  Push $R0
+  Call WithoutTrailingBackslash
+  Pop $3
+  Push $INSTDIR
+  Call WithoutTrailingBackslash
+  Pop $4
+  ${If} $3 != $4
+    MessageBox MB_OK|MB_ICONSTOP "$(ZOOMORB_UNUSABLE_FOLDER)" /SD IDOK
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
+FunctionEnd
+
+Function WithoutTrailingBackslash
+  Exch $0
+  Push $1
+  ${Do}
+    StrCpy $1 $0 1 -1
+    ${If} $1 != "\"
+      ${Break}
+    ${EndIf}
+    StrCpy $0 $0 -1
+  ${Loop}
+  Pop $1
+  Exch $0
+FunctionEnd
+
+; An install into another folder moves this user's install: the earlier
+; folder, which the uninstall entry names, loses its program and uninstaller
+; (its settings stay, as after an uninstall), and the one entry names the
+; new folder.
+Function FindEarlierFolder
+  StrCpy $EarlierFolder ""
+  ${If} $AllUsers == 1
+    Return
+  ${EndIf}
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "UninstallString"
+  ${If} $0 == ""
+  ${OrIf} $1 != '"$0\Uninstall.exe"'
+    Return
+  ${EndIf}
+  GetFullPathName /SHORT $2 "$0"
+  ${If} $2 == ""
+    Return
+  ${EndIf}
+  StrCpy $3 ""
+  ${If} ${FileExists} "$INSTDIR\*.*"
+    GetFullPathName /SHORT $3 "$INSTDIR"
+  ${EndIf}
+  ${If} $2 != $3
+    StrCpy $EarlierFolder "$0"
+  ${EndIf}
+FunctionEnd
+
+; The uninstaller acts only for the install its own folder is: the one
+; whose uninstall entry (all users' first, then this user's) names this
+; folder and the uninstaller in it. A copy anywhere else, or one an install
+; left behind, says so and changes nothing.
 Function un.ReadInstallMode
   Call un.ReadCommon
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-  ${If} $0 != ""
-  ${AndIf} $0 == $INSTDIR
+  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "UninstallString"
+  Call un.EntryNamesThisFolder
+  ${If} $0 == 1
     StrCpy $AllUsers 1
     StrCpy $ProgramFolder "$SystemFolder"
-  ${Else}
+    Return
+  ${EndIf}
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "UninstallString"
+  Call un.EntryNamesThisFolder
+  ${If} $0 == 1
     StrCpy $AllUsers 0
     StrCpy $ProgramFolder "$INSTDIR"
+    Return
+  ${EndIf}
+  MessageBox MB_OK|MB_ICONSTOP "$(ZOOMORB_NOT_THIS_INSTALL)" /SD IDOK
+  SetErrorLevel 2
+  Quit
+FunctionEnd
+
+; $0: an entry's InstallLocation, $1: its UninstallString. Sets $0 to 1 when
+; they name this folder and its uninstaller, else to 0. Short paths compare
+; a folder however it was written.
+Function un.EntryNamesThisFolder
+  ${If} $0 == ""
+  ${OrIf} $1 != '"$0\Uninstall.exe"'
+    StrCpy $0 0
+    Return
+  ${EndIf}
+  GetFullPathName /SHORT $1 "$0"
+  GetFullPathName /SHORT $0 "$INSTDIR"
+  ${If} $1 != ""
+  ${AndIf} $1 == $0
+    StrCpy $0 1
+  ${Else}
+    StrCpy $0 0
   ${EndIf}
 FunctionEnd
 

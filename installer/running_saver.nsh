@@ -3,10 +3,12 @@
 ; half-replaced or half-removed install.
 
 !macro ZOOMORB_WAIT_FUNCTION UN
-; Waits up to ten seconds for the program to be free, then asks the user to
-; close it (Retry) or to leave everything as it is (Cancel, and always when
-; silent): that aborts before anything has changed.
+; Push the folder of the Zoomorb.scr to wait for. Waits up to ten seconds
+; for the program to be free, then asks the user to close it (Retry) or to
+; leave everything as it is (Cancel, and always when silent): that aborts
+; before anything has changed.
 Function ${UN}WaitUntilProgramIsFree
+  Exch $2
   Push $0
   Push $1
   StrCpy $1 0
@@ -16,12 +18,12 @@ Function ${UN}WaitUntilProgramIsFree
       FindWindow $0 "" "Zoomorb Saver"
     ${EndIf}
     ${If} $0 == 0
-      ${IfNot} ${FileExists} "$ProgramFolder\Zoomorb.scr"
+      ${IfNot} ${FileExists} "$2\Zoomorb.scr"
         ${Break}
       ${EndIf}
       ; A running program's file cannot be opened for writing.
       ClearErrors
-      FileOpen $0 "$ProgramFolder\Zoomorb.scr" a
+      FileOpen $0 "$2\Zoomorb.scr" a
       ${IfNot} ${Errors}
         FileClose $0
         ${Break}
@@ -42,6 +44,7 @@ Function ${UN}WaitUntilProgramIsFree
   ${Loop}
   Pop $1
   Pop $0
+  Pop $2
 FunctionEnd
 !macroend
 !insertmacro ZOOMORB_WAIT_FUNCTION ""

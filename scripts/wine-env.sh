@@ -204,16 +204,23 @@ prepare_wine_prefix() {
   fi
   unlock_test_folders
   # The dialog asks for a Japanese font; map it to the installed IPA one.
+  # The settings tests move the user's roaming application data and put it
+  # back; a test program killed in between leaves it moved, and this puts it
+  # back (an expandable string, written as its UTF-16 bytes).
   # regedit reads a version 5 file as UTF-16, whatever the code page.
-  local reg_file="$WINEPREFIX/zoomorb-settings.reg"
-  printf '%s\r\n\r\n%s\r\n%s\r\n%s\r\n' \
+  local reg_file="$WINEPREFIX/zoomorb-settings.reg" app_data
+  app_data=$(printf '%s\0' '%USERPROFILE%\AppData\Roaming' | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
+    tr -s ' \n' ',' | sed 's/^,//; s/,$//')
+  printf '%s\r\n\r\n%s\r\n%s\r\n%s\r\n\r\n%s\r\n%s\r\n' \
     'Windows Registry Editor Version 5.00' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"ＭＳ Ｐゴシック"="IPAPGothic"' \
-    '"ＭＳ ゴシック"="IPAGothic"' |
+    '"ＭＳ ゴシック"="IPAGothic"' \
+    '[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders]' \
+    "\"AppData\"=hex(2):$app_data" |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg_file"
   if ! wine64 regedit /S "$reg_file" >/dev/null 2>&1; then
-    echo "regedit could not write the font mapping into $WINEPREFIX" >&2
+    echo "regedit could not write the font mapping and the shell folder into $WINEPREFIX" >&2
     return 1
   fi
   wineserver -w

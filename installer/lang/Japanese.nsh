@@ -16,3 +16,5 @@ LangString ZOOMORB_ADMIN_PART_FAILED ${LANG_JAPANESE} "管理者の権限が必�
 LangString ZOOMORB_WAITING_FOR_SAVER ${LANG_JAPANESE} "$(^NameDA) の終了を待っています..."
 LangString ZOOMORB_SAVER_RUNNING ${LANG_JAPANESE} "$(^NameDA) が実行中です (スクリーン セーバー、プレビュー、または設定)。終了してから [再試行] を、$(^NameDA) をそのままにするには [キャンセル] をクリックしてください。"
 LangString ZOOMORB_SAVER_RUNNING_ABORT ${LANG_JAPANESE} "$(^NameDA) が実行中のため、何も変更しませんでした。"
+LangString ZOOMORB_UNUSABLE_FOLDER ${LANG_JAPANESE} "/D= で指定されたフォルダーには $(^NameDA) をインストールできません:$\r$\n$R0$\r$\n$\r$\nパスの途中にファイルがあるか、ドライブが存在しません。何もインストールしていません。"
+LangString ZOOMORB_NOT_THIS_INSTALL ${LANG_JAPANESE} "このアンインストーラーは、インストールされている $(^NameDA) のものではありません。このフォルダー ($INSTDIR) へのインストールは登録されていません。コピーされたものか、インストール先の移動後に残ったものかもしれません。何も変更していません。$\r$\n$\r$\n$(^NameDA) のアンインストールは、インストールされているアプリの一覧から行ってください。"

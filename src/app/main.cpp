@@ -5,6 +5,7 @@
 #include "app/core/command_line.h"
 #include "app/preview.h"
 #include "app/session_lock.h"
+#include "forms/form_class.h"
 #include "forms/handles.h"
 #include "forms/program.h"
 #include "saver/zoomorb_s.h"
@@ -31,8 +32,9 @@ void ChangeScreenSaverPassword(HWND owner) {
 
 void Main() {
     // A saver or settings dialog of ours is already open: leave it alone.
-    const bool saverOpen = FindWindowW(nullptr, zoomorb::kSaverCaption) != nullptr;
-    const bool dialogOpen = FindWindowW(nullptr, zoomorb::kSettingsDialogCaption) != nullptr;
+    // Only our own windows count; any program may title a window alike.
+    const bool saverOpen = FindWindowW(forms::kFormClass, zoomorb::kSaverCaption) != nullptr;
+    const bool dialogOpen = FindWindowW(forms::kFormClass, zoomorb::kSettingsDialogCaption) != nullptr;
     if (saverOpen || dialogOpen) forms::EndProgram();
 
     const zoomorb::CommandLine commandLine = zoomorb::ParseArgumentText(forms::ArgumentText());

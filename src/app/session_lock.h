@@ -8,6 +8,9 @@
 
 namespace zoomorb {
 
+// Local\: per logged-on session, so each user's session has its own saver.
+inline constexpr wchar_t kSessionLockName[] = L"Local\\Zoomorb.SaverOrSettings";
+
 class SessionLock {
 public:
     // Tries to take the lock; an instance that ended without giving it back

@@ -1,6 +1,7 @@
 #include "dib/c_dib_section.h"
 
 #include <cstring>
+#include <utility>
 
 #include "dib/core/randomise_bits.h"
 #include "dib/core/resample_bilinear.h"
@@ -9,8 +10,6 @@
 #include "forms/program.h"
 
 namespace zoomorb::dib {
-
-cDIBSection::~cDIBSection() { ClearUp(); }
 
 bool cDIBSection::CreateDIB(HDC lHDC, int32_t lWidth, int32_t lHeight, HBITMAP& hDib) {
     BITMAPINFOHEADER& header = mtInfo.bmiHeader;
@@ -29,15 +28,14 @@ bool cDIBSection::CreateDIB(HDC lHDC, int32_t lWidth, int32_t lHeight, HBITMAP& 
 
 bool cDIBSection::Create(int32_t lWidth, int32_t lHeight) {
     ClearUp();
-    mhMemDC = CreateCompatibleDC(nullptr);
-    if (!mhMemDC) return false;
-    if (CreateDIB(mhMemDC, lWidth, lHeight, mhSection)) {
-        mhPrevBitmap = SelectObject(mhMemDC, mhSection);
-        return true;
-    }
-    DeleteDC(mhMemDC);
-    mhMemDC = nullptr;
-    return false;
+    forms::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    if (!dc) return false;
+    HBITMAP section = nullptr;
+    if (!CreateDIB(dc.Get(), lWidth, lHeight, section)) return false;
+    mhMemDC = std::move(dc);
+    mhSection.Reset(section);
+    mhSelection = forms::SelectionScope(mhMemDC.Get(), section);
+    return true;
 }
 
 void cDIBSection::CreateFromPicture(HBITMAP picThis) {
@@ -60,27 +58,20 @@ int32_t cDIBSection::BytesPerScanLine() const { return dib::BytesPerScanLine(Wid
 
 void cDIBSection::LoadPictureBlt(HDC lHDC, int32_t lSrcLeft, int32_t lSrcTop, int32_t lSrcWidth, int32_t lSrcHeight,
                                  DWORD eRop) {
-    BitBlt(mhMemDC, 0, 0, lSrcWidth < 0 ? Width() : lSrcWidth, lSrcHeight < 0 ? Height() : lSrcHeight, lHDC,
+    BitBlt(mhMemDC.Get(), 0, 0, lSrcWidth < 0 ? Width() : lSrcWidth, lSrcHeight < 0 ? Height() : lSrcHeight, lHDC,
            lSrcLeft, lSrcTop, eRop);
 }
 
 void cDIBSection::PaintPicture(HDC lHDC, int32_t lDestLeft, int32_t lDestTop, int32_t lDestWidth,
                                int32_t lDestHeight, int32_t lSrcLeft, int32_t lSrcTop, DWORD eRop) {
     BitBlt(lHDC, lDestLeft, lDestTop, lDestWidth < 0 ? Width() : lDestWidth, lDestHeight < 0 ? Height() : lDestHeight,
-           mhMemDC, lSrcLeft, lSrcTop, eRop);
+           mhMemDC.Get(), lSrcLeft, lSrcTop, eRop);
 }
 
 void cDIBSection::ClearUp() {
-    if (mhMemDC) {
-        if (mhSection) {
-            SelectObject(mhMemDC, mhPrevBitmap);
-            DeleteObject(mhSection);
-        }
-        DeleteDC(mhMemDC);
-    }
-    mhMemDC = nullptr;
-    mhSection = nullptr;
-    mhPrevBitmap = nullptr;
+    mhSelection.Reset();
+    mhSection.Reset();
+    mhMemDC.Reset();
     mlBits = nullptr;
 }
 
@@ -95,7 +86,7 @@ std::unique_ptr<cDIBSection> cDIBSection::Resample(int32_t lNewHeight, int32_t l
     auto resampled = std::make_unique<cDIBSection>();
     if (!resampled->Create(lNewWidth, lNewHeight)) return nullptr;
     if (lNewWidth == Width() && lNewHeight == Height()) {
-        resampled->LoadPictureBlt(mhMemDC);
+        resampled->LoadPictureBlt(mhMemDC.Get());
     } else {
         ResampleBilinear(*resampled);
     }

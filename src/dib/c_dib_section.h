@@ -10,13 +10,13 @@
 #include <memory>
 
 #include "dib/core/surface_view.h"
+#include "forms/handles.h"
 
 namespace zoomorb::dib {
 
 class cDIBSection {
 public:
     cDIBSection() = default;
-    ~cDIBSection();
     cDIBSection(const cDIBSection&) = delete;
     cDIBSection& operator=(const cDIBSection&) = delete;
 
@@ -39,8 +39,8 @@ public:
     // Copies the surface (or a block of it) into lHDC, unscaled.
     void PaintPicture(HDC lHDC, int32_t lDestLeft = 0, int32_t lDestTop = 0, int32_t lDestWidth = -1,
                       int32_t lDestHeight = -1, int32_t lSrcLeft = 0, int32_t lSrcTop = 0, DWORD eRop = SRCCOPY);
-    HDC hdc() const { return mhMemDC; }
-    HBITMAP hDib() const { return mhSection; }
+    HDC hdc() const { return mhMemDC.Get(); }
+    HBITMAP hDib() const { return mhSection.Get(); }
     uint8_t* DIBSectionBitsPtr() const { return mlBits; }
     // Fills the pixels with noise: grey, or with blue left at 0.
     void RandomiseBits(bool bGray = false);
@@ -57,9 +57,11 @@ private:
     bool CopyDeviceDependentBitmapToClipboard();
     bool CopyDeviceIndependentBitmapToClipboard() const;
 
-    HBITMAP mhSection = nullptr;
-    HGDIOBJ mhPrevBitmap = nullptr;
-    HDC mhMemDC = nullptr;
+    // In this order, so that they go in reverse: the section is selected out
+    // of the DC, then deleted, then the DC.
+    forms::UniqueMemoryDc mhMemDC;
+    forms::UniqueBitmap mhSection;
+    forms::SelectionScope mhSelection;
     uint8_t* mlBits = nullptr;
     BITMAPINFO mtInfo{};
 };

@@ -1,5 +1,6 @@
 #include "container.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "forms/core/numbers.h"
@@ -29,6 +30,15 @@ void WindowlessControl::Invalidate() const {
     if (!parent_.Hwnd()) return;
     const RECT area = PixelRect();
     InvalidateRect(parent_.Hwnd(), &area, FALSE);
+}
+
+void Container::RemoveControl(Control& control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+}
+
+void Container::RemoveWindowless(WindowlessControl& control) {
+    windowless_.erase(std::remove(windowless_.begin(), windowless_.end(), &control), windowless_.end());
+    if (pressed_ == &control) pressed_ = nullptr;
 }
 
 void Container::CreateControls() {

@@ -20,8 +20,11 @@ public:
     virtual ~Container() = default;
     virtual HWND Hwnd() const = 0;
 
+    // Controls register when they are made and deregister when they go.
     void AddControl(Control& control) { controls_.push_back(&control); }
+    void RemoveControl(Control& control);
     void AddWindowless(WindowlessControl& control) { windowless_.push_back(&control); }
+    void RemoveWindowless(WindowlessControl& control);
 
 protected:
     // Creates the child windows of every control, in the order they were added.
@@ -61,7 +64,7 @@ struct TwipsRect {
 class Control {
 public:
     Control(Container& parent, TwipsRect place) : parent_(parent), place_(place) { parent.AddControl(*this); }
-    virtual ~Control() = default;
+    virtual ~Control() { parent_.RemoveControl(*this); }
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -91,7 +94,7 @@ public:
     WindowlessControl(Container& parent, TwipsRect place) : parent_(parent), place_(place) {
         parent.AddWindowless(*this);
     }
-    virtual ~WindowlessControl() = default;
+    virtual ~WindowlessControl() { parent_.RemoveWindowless(*this); }
     WindowlessControl(const WindowlessControl&) = delete;
     WindowlessControl& operator=(const WindowlessControl&) = delete;
 

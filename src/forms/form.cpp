@@ -1,6 +1,9 @@
 #include "form.h"
 
+#include <algorithm>
+
 #include "forms/core/numbers.h"
+#include "forms/form_class.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "forms/timer.h"
@@ -8,8 +11,6 @@
 
 namespace forms {
 namespace {
-
-constexpr wchar_t kFormClass[] = L"ZoomorbForm";
 
 int& LoadedForms() {
     static int count = 0;
@@ -37,16 +38,22 @@ int Form::LoadedCount() { return LoadedForms(); }
 Form::Form(FormDesign design) : design_(std::move(design)) {}
 
 Form::~Form() {
-    if (window_) {
-        // Destroyed without its unload handler, as ending the program does.
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-        window_ = nullptr;
-        --LoadedForms();
-    }
+    if (!window_) return;
+    // Destroyed without its unload handler, as ending the program does.
+    DestroyUnbound(window_);
+    --LoadedForms();
 }
 
 void Form::AddTimer(Timer& timer) { timers_.push_back(&timer); }
+
+void Form::RemoveTimer(Timer& timer) {
+    timer.Stop();
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
+}
+
+void Form::StopTimers() {
+    for (Timer* timer : timers_) timer->Stop();
+}
 
 void Form::CreateWindowForForm() {
     RegisterFormClass();
@@ -243,15 +250,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCloseRequest();
             return 0;
         case WM_DESTROY:
-            for (Timer* timer : timers_) KillTimer(window_, timer->Id());
+            StopTimers();
             break;
-        case WM_NCDESTROY: {
-            HWND window = window_;
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
+        case WM_NCDESTROY:
             if (--LoadedForms() == 0) PostQuitMessage(0);
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
+            break;
         default:
             break;
     }

@@ -79,6 +79,10 @@ public:
     void SetPicture(UniqueBitmap picture);
 
     void AddTimer(Timer& timer);
+    void RemoveTimer(Timer& timer);
+    // No tick of any timer follows, also none already queued, until the
+    // form is loaded again.
+    void StopTimers();
 
 protected:
     virtual void Form_Load() {}

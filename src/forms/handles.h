@@ -75,36 +75,65 @@ using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using UniqueCoTaskText = UniqueHandle<PWSTR, CoTaskMemoryTraits>;
 
-// A device context borrowed with GetDC, released with the window it came from.
-class WindowDc {
+// A handle whose release needs the context it came from: a device context
+// with the window it was borrowed from, a selection with its device context.
+template <typename Context, typename Handle, typename Traits>
+class UniqueHandleIn {
 public:
-    WindowDc() = default;
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc() { Reset(); }
-    WindowDc(WindowDc&& other) noexcept
-        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
-    WindowDc& operator=(WindowDc&& other) noexcept {
+    UniqueHandleIn() = default;
+    UniqueHandleIn(Context context, Handle handle) : context_(context), handle_(handle) {}
+    ~UniqueHandleIn() { Reset(); }
+    UniqueHandleIn(UniqueHandleIn&& other) noexcept
+        : context_(std::exchange(other.context_, Context{})), handle_(std::exchange(other.handle_, Handle{})) {}
+    UniqueHandleIn& operator=(UniqueHandleIn&& other) noexcept {
         if (this != &other) {
             Reset();
-            window_ = std::exchange(other.window_, nullptr);
-            dc_ = std::exchange(other.dc_, nullptr);
+            context_ = std::exchange(other.context_, Context{});
+            handle_ = std::exchange(other.handle_, Handle{});
         }
         return *this;
     }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
+    UniqueHandleIn(const UniqueHandleIn&) = delete;
+    UniqueHandleIn& operator=(const UniqueHandleIn&) = delete;
 
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Handle{}; }
     void Reset() {
-        if (dc_) ReleaseDC(window_, dc_);
-        dc_ = nullptr;
-        window_ = nullptr;
+        if (handle_ != Handle{}) Traits::Close(context_, handle_);
+        context_ = Context{};
+        handle_ = Handle{};
     }
 
 private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
+    Context context_{};
+    Handle handle_{};
+};
+
+struct WindowDcTraits {
+    static void Close(HWND window, HDC dc) { ReleaseDC(window, dc); }
+};
+struct SelectionTraits {
+    static void Close(HDC dc, HGDIOBJ previous) { SelectObject(dc, previous); }
+};
+
+// A device context borrowed with GetDC, released with the window it came from.
+class WindowDc : public UniqueHandleIn<HWND, HDC, WindowDcTraits> {
+public:
+    WindowDc() = default;
+    explicit WindowDc(HWND window) : UniqueHandleIn(window, GetDC(window)) {}
+};
+
+// Selects an object into a DC and selects the previous one back when it goes
+// (or is Reset); movable, so an object that keeps something selected for its
+// whole life holds it as a member.
+class SelectionScope : public UniqueHandleIn<HDC, HGDIOBJ, SelectionTraits> {
+public:
+    SelectionScope() = default;
+    SelectionScope(HDC dc, HGDIOBJ object) : UniqueHandleIn(dc, Previous(SelectObject(dc, object))) {}
+
+private:
+    // A failed selection has nothing to put back.
+    static HGDIOBJ Previous(HGDIOBJ selected) { return selected == HGDI_ERROR ? nullptr : selected; }
 };
 
 // BeginPaint / EndPaint for one WM_PAINT.
@@ -121,21 +150,6 @@ private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
-};
-
-// Selects an object into a DC and selects the previous one back on scope exit.
-class SelectionScope {
-public:
-    SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectionScope() {
-        if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
-    }
-    SelectionScope(const SelectionScope&) = delete;
-    SelectionScope& operator=(const SelectionScope&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
 };
 
 }  // namespace forms

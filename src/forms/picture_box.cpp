@@ -14,13 +14,7 @@ constexpr int32_t kDesignTwipsPerPixel = 15;
 PictureBox::PictureBox(Container& parent, PictureBoxDesign design)
     : Control(parent, design.place), design_(design) {}
 
-PictureBox::~PictureBox() {
-    if (image_ && previousBitmap_) SelectObject(image_.Get(), previousBitmap_);
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
-}
+PictureBox::~PictureBox() { DestroyUnbound(window_); }
 
 void PictureBox::Create() {
     static const bool registered = [] {
@@ -95,15 +89,15 @@ void PictureBox::ResizeImage(int32_t width, int32_t height) {
     UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
     UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width > 0 ? width : 1, height > 0 ? height : 1));
     if (!dc || !bitmap) return;
-    HGDIOBJ previous = SelectObject(dc.Get(), bitmap.Get());
+    SelectionScope selection(dc.Get(), bitmap.Get());
     const RECT all{0, 0, width, height};
     FillRect(dc.Get(), &all, background_.Get());
     // Keep what was drawn so far, as a growing box does.
     if (image_) BitBlt(dc.Get(), 0, 0, width_, height_, image_.Get(), 0, 0, SRCCOPY);
-    if (image_ && previousBitmap_) SelectObject(image_.Get(), previousBitmap_);
+    // The old bitmap is selected out of its DC before either goes.
+    imageSelection_ = std::move(selection);
     image_ = std::move(dc);
     imageBitmap_ = std::move(bitmap);
-    previousBitmap_ = previous;
     width_ = width;
     height_ = height;
 }
@@ -143,12 +137,6 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             if (image_) ResizeImage(LOWORD(lParam), HIWORD(lParam));
             return 0;
-        case WM_NCDESTROY: {
-            HWND window = window_;
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
         default:
             break;
     }

@@ -59,7 +59,8 @@ private:
     UniqueBitmap picture_;
     UniqueMemoryDc image_;
     UniqueBitmap imageBitmap_;
-    HGDIOBJ previousBitmap_ = nullptr;
+    // Declared after the DC and the bitmap, so it goes first.
+    SelectionScope imageSelection_;
     UniqueBrush background_;
     int32_t width_ = 0;
     int32_t height_ = 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/core/numbers.h"
+#include "forms/handles.h"
 
 namespace forms {
 namespace {
@@ -10,9 +11,8 @@ namespace {
 // The logical DPI is fixed for the life of a process that is not per-monitor
 // aware, so it is read once: the saver's timers ask for it many times a second.
 int ReadLogicalDpi(int axis) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, axis) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), axis) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -20,6 +20,16 @@ int LogicalDpi(int axis) {
     static const int dpiX = ReadLogicalDpi(LOGPIXELSX);
     static const int dpiY = ReadLogicalDpi(LOGPIXELSY);
     return axis == LOGPIXELSX ? dpiX : dpiY;
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<PixelRect>*>(list)->push_back(PixelRect{r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
 }
 
 MousePointer& CurrentPointer() {
@@ -39,16 +49,7 @@ int32_t ScreenHeightTwips() { return ToInt32(static_cast<double>(ScreenHeightPix
 
 std::vector<PixelRect> MonitorRects() {
     std::vector<PixelRect> monitors;
-    const MONITORENUMPROC collect = [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
-        MONITORINFO info{};
-        info.cbSize = sizeof info;
-        if (GetMonitorInfoW(monitor, &info)) {
-            const RECT& r = info.rcMonitor;
-            reinterpret_cast<std::vector<PixelRect>*>(list)->push_back(PixelRect{r.left, r.top, r.right, r.bottom});
-        }
-        return TRUE;
-    };
-    EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&monitors));
+    EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
     if (monitors.empty()) monitors.push_back(PixelRect{0, 0, ScreenWidthPixels(), ScreenHeightPixels()});
     return monitors;
 }

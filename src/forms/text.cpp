@@ -3,6 +3,18 @@
 #include <windows.h>
 
 namespace forms {
+namespace {
+
+std::string Converted(std::wstring_view wide, unsigned codePage, DWORD flags, BOOL* usedDefault) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    std::string bytes(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(codePage, flags, wide.data(), size, bytes.data(), length, nullptr, usedDefault);
+    return bytes;
+}
+
+}  // namespace
 
 std::wstring FromCodePage(std::string_view bytes, unsigned codePage) {
     if (bytes.empty()) return {};
@@ -12,18 +24,18 @@ std::wstring FromCodePage(std::string_view bytes, unsigned codePage) {
     return wide;
 }
 
-std::string ToCodePage(std::wstring_view wide, unsigned codePage, bool* exact) {
-    if (exact) *exact = true;
-    if (wide.empty()) return {};
+std::string ToCodePage(std::wstring_view wide, unsigned codePage) { return Converted(wide, codePage, 0, nullptr); }
+
+std::optional<std::string> ToCodePageExactly(std::wstring_view wide, unsigned codePage) {
+    // The UTF code pages take neither flag (the ANSI code page may be UTF-8)
+    // and spell every character anyway.
+    const unsigned actual = codePage == CP_ACP ? GetACP() : codePage;
+    const bool utf = actual == CP_UTF8 || actual == CP_UTF7;
     BOOL usedDefault = FALSE;
-    // UTF-8 refuses the "used default" flag; it represents every character anyway.
-    BOOL* usedDefaultArgument = codePage == CP_UTF8 ? nullptr : &usedDefault;
-    const int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                           nullptr, usedDefaultArgument);
-    std::string bytes(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length, nullptr,
-                        usedDefaultArgument);
-    if (exact && usedDefault) *exact = false;
+    std::string bytes = Converted(wide, actual, utf ? 0 : WC_NO_BEST_FIT_CHARS, utf ? nullptr : &usedDefault);
+    // Read back as well: some code pages give one byte sequence to two
+    // characters, and a path must name the one file it was given.
+    if (usedDefault || FromCodePage(bytes, actual) != wide) return std::nullopt;
     return bytes;
 }
 

@@ -13,10 +13,20 @@ UINT_PTR NextTimerId() {
 }  // namespace
 
 Timer::Timer(Form& form, UINT intervalMs, std::function<void()> onTimer)
-    : interval_(intervalMs), id_(NextTimerId()), onTimer_(std::move(onTimer)) {
+    : form_(form), interval_(intervalMs), id_(NextTimerId()), onTimer_(std::move(onTimer)) {
     form.AddTimer(*this);
 }
 
-void Timer::Start(HWND window) { SetTimer(window, id_, interval_, nullptr); }
+Timer::~Timer() { form_.RemoveTimer(*this); }
+
+void Timer::Start(HWND window) {
+    window_ = window;
+    SetTimer(window, id_, interval_, nullptr);
+}
+
+void Timer::Stop() {
+    if (window_) KillTimer(window_, id_);
+    window_ = nullptr;
+}
 
 }  // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
-// A form timer: raises its Timer event every interval while enabled. Ticks are
-// dispatched by whatever message loop runs, a system dialog's included.
+// A form timer: raises its Timer event every interval while it runs, from
+// the moment its form is loaded. Ticks are dispatched by whatever message
+// loop runs, a system dialog's included.
 
 #include <windows.h>
 
@@ -13,6 +14,7 @@ class Form;
 class Timer {
 public:
     Timer(Form& form, UINT intervalMs, std::function<void()> onTimer);
+    ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
@@ -20,12 +22,18 @@ public:
     UINT_PTR Id() const { return id_; }
     // Called by the form once its window exists.
     void Start(HWND window);
-    void Fire() { onTimer_(); }
+    void Stop();
+    // A tick that was queued before Stop raises nothing.
+    void Fire() {
+        if (window_) onTimer_();
+    }
 
 private:
+    Form& form_;
     UINT interval_;
     UINT_PTR id_;
     std::function<void()> onTimer_;
+    HWND window_ = nullptr;
 };
 
 }  // namespace forms

@@ -15,9 +15,6 @@ constexpr int64_t kPixelsPerRedraw = 192 * 1024;
 bool DesktopCopy::Follow(const std::vector<forms::PixelRect>& monitors) {
     monitors_ = monitors;
     bounds_ = forms::PixelRect{};
-    pixels_ = Pixels32{};
-    dc_.Reset();
-    bitmap_.Reset();
     rows_.Forget(0);
     if (monitors.empty()) return false;
     forms::PixelRect bounds = monitors.front();
@@ -27,30 +24,15 @@ bool DesktopCopy::Follow(const std::vector<forms::PixelRect>& monitors) {
         bounds.right = std::max(bounds.right, monitor.right);
         bounds.bottom = std::max(bounds.bottom, monitor.bottom);
     }
-    if (bounds.IsEmpty()) return false;
-
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = bounds.Width();
-    info.bmiHeader.biHeight = -bounds.Height();  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    // Zeroed by the system: what no monitor shows stays black.
-    forms::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    forms::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    if (!bitmap || !dc || !bits || !SelectObject(dc.Get(), bitmap.Get())) return false;
-    bitmap_ = std::move(bitmap);
-    dc_ = std::move(dc);
+    // Black to begin with: what no monitor shows stays so.
+    if (!copy_.Create(bounds.Width(), bounds.Height())) return false;
     bounds_ = bounds;
-    pixels_ = Pixels32{static_cast<uint8_t*>(bits), bounds.Width(), bounds.Height(), std::ptrdiff_t{bounds.Width()} * 4};
     rows_.Forget(bounds.Height());
     return true;
 }
 
 void DesktopCopy::Refresh(HDC screen, const forms::PixelRect& area) {
-    if (!dc_) return;
+    if (!copy_) return;
     const int32_t budget = static_cast<int32_t>(std::max<int64_t>(kPixelsPerRedraw / bounds_.Width(), 1));
     for (const RowSpan& span : rows_.RowsToRead(area.top - bounds_.top, area.bottom - bounds_.top, budget)) {
         const forms::PixelRect band{bounds_.left, bounds_.top + span.first, bounds_.right, bounds_.top + span.end};
@@ -59,7 +41,7 @@ void DesktopCopy::Refresh(HDC screen, const forms::PixelRect& area) {
         for (const forms::PixelRect& monitor : monitors_) {
             const forms::PixelRect part = forms::Intersection(band, monitor);
             if (part.IsEmpty()) continue;
-            BitBlt(dc_.Get(), part.left - bounds_.left, part.top - bounds_.top, part.Width(), part.Height(), screen,
+            BitBlt(copy_.Dc(), part.left - bounds_.left, part.top - bounds_.top, part.Width(), part.Height(), screen,
                    part.left, part.top, SRCCOPY);
         }
     }

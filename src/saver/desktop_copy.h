@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "forms/core/pixel_rect.h"
-#include "forms/handles.h"
+#include "saver/bitmap32.h"
 #include "saver/core/area_average.h"
 #include "saver/core/mirror_rows.h"
 
@@ -25,17 +25,14 @@ public:
     // reading from `screen` only what a monitor shows.
     void Refresh(HDC screen, const forms::PixelRect& area);
     // The copy's pixels; their (0, 0) is Bounds()'s top-left corner.
-    Pixels32 Pixels() const { return pixels_; }
+    const Pixels32& Pixels() const { return copy_.Pixels(); }
     const forms::PixelRect& Bounds() const { return bounds_; }
 
 private:
     std::vector<forms::PixelRect> monitors_;
     forms::PixelRect bounds_;
     MirrorRows rows_;
-    // Destroyed after the DC it stays selected into.
-    forms::UniqueBitmap bitmap_;
-    forms::UniqueMemoryDc dc_;
-    Pixels32 pixels_;
+    Bitmap32 copy_;
 };
 
 }  // namespace zoomorb::saver

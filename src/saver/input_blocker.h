@@ -6,6 +6,7 @@
 // 9x password dialog, a run-time error's message box): then the keys, and the
 // mouse over that window, go to it. A swallowed Escape is noted for the poll
 // that ends the saver; one that went to our dialog shows in the key state.
+// saver/core/mouse_filter.h says which button releases go through.
 //
 // The hooks run on a thread of their own: the system waits for a hook's
 // answer before it delivers any input, and gives up on (or drops) a hook that
@@ -18,25 +19,49 @@
 #include <future>
 #include <thread>
 
+#include "forms/handles.h"
+
 namespace zoomorb::saver {
 
 class InputBlocker {
 public:
-    // The hooks are in place once the constructor returns...
-    InputBlocker();
+    // How a hook is put in place: the system's way, or a test's.
+    using InstallHook = decltype(&SetWindowsHookExW);
+
+    struct Blocking {
+        bool keyboard = false;
+        bool mouse = false;
+    };
+
+    // The hooks the system accepted are in place once the constructor
+    // returns...
+    explicit InputBlocker(InstallHook install = &SetWindowsHookExW);
     // ...and gone once the destructor has returned.
     ~InputBlocker();
     InputBlocker(const InputBlocker&) = delete;
     InputBlocker& operator=(const InputBlocker&) = delete;
 
+    // Which input is kept from other programs. Where the system refused a
+    // hook, that input flows as without the saver: keys reach the key state,
+    // so Escape still ends the saver.
+    Blocking Blocks() const { return blocks_; }
+
     // Whether a swallowed Escape was pressed since the last call.
     bool TakeEscapePress() { return escapePressed_.exchange(false); }
 
+    // Whether the saver may move the cursor without dragging, painting or
+    // clicking in another program: the mouse is blocked and no button is
+    // held that the system saw pressed.
+    bool CursorMayMove() const;
+
 private:
-    void RunHooks(std::promise<void>& ready);
+    void RunHooks(InstallHook install, std::promise<Blocking>& ready);
 
     std::atomic<bool> escapePressed_{false};
-    std::atomic<DWORD> threadId_{0};
+    // Wakes the hooks' thread to end it: unlike a posted message, setting an
+    // event cannot fail for a full queue.
+    forms::UniqueKernelHandle stop_;
+    Blocking blocks_;
     std::thread thread_;
 };
 

@@ -44,42 +44,22 @@ void MagnifiedView::DrawFromScreen(HDC screen, const LensView& view, bool averag
     if (averaging) SetStretchBltMode(lens, previousMode);
 }
 
-bool MagnifiedView::MakeReducedPicture(int32_t width, int32_t height) {
-    if (reducedDc_ && reduced_.width == width && reduced_.height == height) return true;
-    reducedDc_.Reset();
-    reducedBitmap_.Reset();
-    reduced_ = Pixels32{};
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    forms::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    forms::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    if (!bitmap || !dc || !bits || !SelectObject(dc.Get(), bitmap.Get())) return false;
-    reducedBitmap_ = std::move(bitmap);
-    reducedDc_ = std::move(dc);
-    reduced_ = Pixels32{static_cast<uint8_t*>(bits), width, height, std::ptrdiff_t{width} * 4};
-    return true;
-}
-
 bool MagnifiedView::DrawReduced(HDC screen, const LensView& view) {
     const int32_t width = lens_.ScaleWidth();
     const int32_t height = lens_.ScaleHeight();
     if (desktopCopy_ == CopyState::ToBeMade)
         desktopCopy_ = desktop_.Follow(monitors_) ? CopyState::Made : CopyState::CannotBeMade;
-    if (desktopCopy_ != CopyState::Made || !MakeReducedPicture(width, height)) return false;
+    if (desktopCopy_ != CopyState::Made) return false;
+    const bool pictureFits = reduced_ && reduced_.Pixels().width == width && reduced_.Pixels().height == height;
+    if (!pictureFits && !reduced_.Create(width, height)) return false;
     const SourceRect& s = view.source;
     const forms::PixelRect area{s.x, s.y, s.x + s.width, s.y + s.height};
     desktop_.Refresh(screen, area);
     const forms::PixelRect& bounds = desktop_.Bounds();
     const forms::PixelRect inCopy{area.left - bounds.left, area.top - bounds.top, area.right - bounds.left,
                                   area.bottom - bounds.top};
-    AverageArea(desktop_.Pixels(), inCopy, reduced_, narrowSums_, wideSums_);
-    BitBlt(lens_.hDC(), 0, 0, width, height, reducedDc_.Get(), 0, 0, SRCCOPY);
+    AverageArea(desktop_.Pixels(), inCopy, reduced_.Pixels(), narrowSums_, wideSums_);
+    BitBlt(lens_.hDC(), 0, 0, width, height, reduced_.Dc(), 0, 0, SRCCOPY);
     lens_.Refresh();
     return true;
 }

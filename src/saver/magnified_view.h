@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "forms/core/pixel_rect.h"
-#include "forms/handles.h"
 #include "forms/picture_box.h"
+#include "saver/bitmap32.h"
 #include "saver/core/view_source.h"
 #include "saver/desktop_copy.h"
 
@@ -35,7 +35,6 @@ private:
     // Reduces the source from the copy of the desktop; false when the copy
     // or the picture cannot be made.
     bool DrawReduced(HDC screen, const LensView& view);
-    bool MakeReducedPicture(int32_t width, int32_t height);
 
     forms::PictureBox& lens_;
     std::vector<forms::PixelRect> monitors_;
@@ -43,9 +42,7 @@ private:
     enum class CopyState { ToBeMade, Made, CannotBeMade };
     CopyState desktopCopy_ = CopyState::ToBeMade;
     // The reduced picture, drawn here and then copied into the lens.
-    forms::UniqueBitmap reducedBitmap_;
-    forms::UniqueMemoryDc reducedDc_;
-    Pixels32 reduced_;
+    Bitmap32 reduced_;
     std::vector<uint16_t> narrowSums_;
     std::vector<uint32_t> wideSums_;
 };

@@ -45,8 +45,8 @@ void ShapeFormFromPicture(forms::Form& frmThis, uint32_t& lKeyColor) {
             CombineRgn(shape.Get(), shape.Get(), run.Get(), RGN_OR);
         });
     lKeyColor = usedKey;
-    // The window owns the region from here on.
-    SetWindowRgn(frmThis.Hwnd(), shape.Release(), TRUE);
+    // The window owns the region once it has taken it; until then it is ours.
+    if (SetWindowRgn(frmThis.Hwnd(), shape.Get(), TRUE)) shape.Release();
 }
 
 }  // namespace Zoomorb_B

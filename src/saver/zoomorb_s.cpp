@@ -111,8 +111,12 @@ void Zoomorb_S::Timer1_Timer() {
 }
 
 void Zoomorb_S::Timer2_Timer() {
-    const CursorPoint pointer = StepCursor(state_.orbit, metrics_);
-    SetCursorPos(pointer.x, pointer.y);
+    // With a button held down (pressed before the saver started), the circle
+    // would drag or paint in the window beneath: it waits for the release.
+    if (inputBlocker_ && inputBlocker_->CursorMayMove()) {
+        const CursorPoint pointer = StepCursor(state_.orbit, metrics_);
+        SetCursorPos(pointer.x, pointer.y);
+    }
     // Escape reaches the key state only when a dialog of ours has the keyboard;
     // otherwise the input blocker has swallowed it and noted it.
     const bool escapeSwallowed = inputBlocker_ && inputBlocker_->TakeEscapePress();
@@ -151,6 +155,12 @@ void Zoomorb_S::EndSaver() {
         endingSaver_ = false;
         return;
     }
+    // What is already queued (the repaint of what the password dialog
+    // covered, a close request) is handled before the window goes. The timers
+    // stop first: a tick would step a saver that is ending, or poll Escape
+    // once more. A session end or close request handled here runs the
+    // restoring steps itself and ends the program.
+    StopTimers();
     forms::ProcessMessages();
     RestoreAndEnd();
 }

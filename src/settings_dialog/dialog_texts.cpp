@@ -21,6 +21,8 @@ DialogTexts DialogTextsFor(LANGID uiLanguage) {
     texts.ok = forms::LoadStringIn(IDS_OK, table);
     texts.percentSign = forms::LoadStringIn(IDS_PERCENT_SIGN, table);
     texts.saveFailed = forms::LoadStringIn(IDS_SAVE_FAILED, table);
+    texts.saveUndone = forms::LoadStringIn(IDS_SAVE_UNDONE, table);
+    texts.saveNotUndone = forms::LoadStringIn(IDS_SAVE_NOT_UNDONE, table);
     if (japanese) {
         // Asked for by its Japanese name in the Shift-JIS set; the font mapper
         // picks the nearest face where it is missing. It has the full-width

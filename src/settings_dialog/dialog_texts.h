@@ -16,7 +16,11 @@ struct DialogTexts {
     std::wstring escNote;
     std::wstring ok;
     std::wstring percentSign;
+    // A failed save: what could not be done, and whether the files are
+    // as they were.
     std::wstring saveFailed;
+    std::wstring saveUndone;
+    std::wstring saveNotUndone;
     // The captions' and the button's font, and the value label's, which must
     // hold the percent sign.
     forms::FontDesign font;

@@ -139,7 +139,8 @@ void Zoomorb_P::Cmd_End_Click() {
     const Zoomorb_B::SaveResult saved = Zoomorb_B::SaveSettings(Bairitu.Value());
     if (!saved.saved) {
         // Said, never passed over: the dialog stays, so the choice is not lost unnoticed.
-        const std::wstring message = texts_.saveFailed + L"\n" + saved.file;
+        const std::wstring message = texts_.saveFailed + L"\n" + saved.file + L"\n\n" +
+                                     (saved.filesUnchanged ? texts_.saveUndone : texts_.saveNotUndone);
         MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
         return;
     }

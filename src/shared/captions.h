@@ -1,7 +1,8 @@
 #pragma once
 // The captions of the two windows a second start looks for: while the saver
 // or the settings dialog is open, the program does not start again. The
-// windows carry these captions and start-up searches for them.
+// windows carry these captions and start-up searches for them among the
+// windows of the forms' class (forms/form_class.h).
 
 namespace zoomorb {
 

@@ -2,9 +2,11 @@
 // The program's one setting, the magnification, and the two settings files
 // that keep it between runs: one beside the program, where an administrator
 // may place it, and one per user, for when the program's folder cannot be
-// written (as in the system folder, for a standard user).
+// written (as in the system folder, for a standard user). Each file is
+// found by its real name, whatever alphabet its folders are named in.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace Zoomorb_B {
@@ -17,7 +19,8 @@ extern std::wstring IniKey;
 extern std::wstring IniValue;
 
 // Reads the magnification into Magnification: the per-user file's value when
-// it holds one, otherwise the value of the file beside the program.
+// it is one the settings dialog could have saved (only the dialog writes that
+// file), otherwise the value of the file beside the program.
 void LoadSettings();
 
 struct SaveResult {
@@ -25,10 +28,14 @@ struct SaveResult {
     bool saved = false;
     // The file that holds the value; when none took it, the last file tried.
     std::wstring file;
+    // After a failed save: whether every file is again as it was before.
+    bool filesUnchanged = true;
 };
 // Saves the magnification where the next start reads it, as the settings
-// dialog's OK does: beside the program, dropping the per-user value that
-// would hide it; where that folder cannot be written, in the per-user file.
+// dialog's OK does: beside the program, dropping a per-user value that would
+// hide it; where that folder cannot be written, in the per-user file. A save
+// is whole or not at all: when it cannot complete, what it changed on the
+// way is put back.
 SaveResult SaveSettings(int32_t magnification);
 
 // Full path of the settings file beside the program.
@@ -42,5 +49,13 @@ std::wstring ReadIniString(const std::wstring& section, const std::wstring& key,
 // True when the system took the value.
 bool WriteIniString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
                     const std::wstring& file);
+
+// In-process tests stand in for the writes to the settings files (values
+// set and keys removed) with this: it is given the file and the real write,
+// and returns what the write reports, so that a test can make a write fail,
+// or claim success without writing, as some systems' writes do. An empty
+// function restores the real writes.
+using SettingsWriteHook = std::function<bool(const std::wstring& file, const std::function<bool()>& write)>;
+void SetSettingsWriteHook(SettingsWriteHook hook);
 
 }  // namespace Zoomorb_B

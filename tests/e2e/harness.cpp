@@ -51,16 +51,17 @@ std::wstring TitleOf(HWND window) {
     return title;
 }
 
-ProgramCopy::ProgramCopy() {
+ProgramCopy::ProgramCopy(const std::wstring& folderName) {
     static int counter = 0;
-    directory_ = TempRoot() + L"zoomorb-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                 std::to_wstring(++counter);
-    RemoveTree(directory_);
+    root_ = TempRoot() + L"zoomorb-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+    directory_ = folderName.empty() ? root_ : root_ + L"\\" + folderName;
+    RemoveTree(root_);
+    CreateDirectoryW(root_.c_str(), nullptr);
     CreateDirectoryW(directory_.c_str(), nullptr);
     CopyFileW(Widen(ZOOMORB_SCR).c_str(), ProgramPath().c_str(), FALSE);
 }
 
-ProgramCopy::~ProgramCopy() { RemoveTree(directory_); }
+ProgramCopy::~ProgramCopy() { RemoveTree(root_); }
 
 void ProgramCopy::WriteFile(const std::wstring& name, const std::string& bytes) const {
     std::ofstream file(PathOf(name).c_str(), std::ios::binary | std::ios::trunc);

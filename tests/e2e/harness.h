@@ -25,10 +25,11 @@ constexpr auto kEndsAtOnce = 10s;
 
 std::wstring Widen(const std::string& text);
 
-// A fresh directory holding a copy of Zoomorb.scr, removed afterwards.
+// A fresh directory holding a copy of Zoomorb.scr, removed afterwards; given
+// a folder name, the program lies in a folder of that name inside it.
 class ProgramCopy {
 public:
-    ProgramCopy();
+    explicit ProgramCopy(const std::wstring& folderName = {});
     ~ProgramCopy();
     ProgramCopy(const ProgramCopy&) = delete;
     ProgramCopy& operator=(const ProgramCopy&) = delete;
@@ -44,6 +45,7 @@ public:
     void AddDouble(const char* builtPath, const std::wstring& name) const;
 
 private:
+    std::wstring root_;
     std::wstring directory_;
 };
 

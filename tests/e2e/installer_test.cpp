@@ -1,7 +1,9 @@
 // The installer as a user meets it, silently: the install selects the saver
 // and registers the uninstaller, the installed saver runs and its dialog
 // saves, an upgrade and an uninstall keep the user's settings, and a running
-// saver stops an uninstall before anything is removed.
+// saver stops an uninstall before anything is removed. An install into
+// another folder moves it; an uninstaller acts only on its own install; a
+// folder that cannot be installed into is refused.
 
 #include <windows.h>
 #include <shlobj.h>
@@ -22,9 +24,9 @@ namespace {
 
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zoomorb";
-constexpr auto kInstallerTimeout = 60s;
-// The uninstaller waits ten seconds for a running saver before it gives up.
-constexpr auto kGivesUpOnARunningSaver = 60s;
+// The installer and uninstaller end by themselves: their longest wait, for
+// a running saver, is ten seconds. One still running after this has hung.
+constexpr auto kHung = 5min;
 
 std::string Narrow(const std::wstring& text) {
     const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
@@ -125,23 +127,43 @@ struct InstallFolder {
     const std::wstring path;
 };
 
-DWORD RunToEnd(const std::wstring& program, const std::string& arguments, std::chrono::milliseconds timeout) {
+// The exit code, once the program has ended. Meanwhile the test's own
+// windows are served: the installer tells every window that the screen saver
+// changed and waits for each to answer.
+DWORD RunToEnd(const std::wstring& program, const std::string& arguments) {
     SaverProcess process(program, arguments);
-    return process.WaitForExit(timeout).value_or(STILL_ACTIVE);
+    if (process.Id() == 0) {
+        const DWORD error = GetLastError();
+        ADD_FAILURE() << "could not start " << Narrow(program) << " (error " << error << ")";
+        return STILL_ACTIVE;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kHung;
+    do {
+        if (const auto code = process.WaitForExit(0ms)) return *code;
+        PumpMessagesFor(20ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    ADD_FAILURE() << Narrow(program) << " " << arguments << " hung";
+    return STILL_ACTIVE;
 }
 
-DWORD Install() { return RunToEnd(Widen(ZOOMORB_SETUP), "/S", kInstallerTimeout); }
+// Silently, into this user's folder: the earlier one or the default, or the
+// one given.
+DWORD Install(const std::wstring& folder = L"") {
+    return RunToEnd(Widen(ZOOMORB_SETUP), folder.empty() ? "/S" : "/S /D=" + Narrow(folder));
+}
+
+std::wstring DefaultFolder() { return ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Zoomorb"; }
 
 // Runs the uninstaller as it runs itself: a copy outside the install folder,
 // told where the install is. Started directly it hands over to such a copy
 // and returns at once; this way the test waits for the end and its code.
-DWORD Uninstall(const InstallFolder& folder, std::chrono::milliseconds timeout = kInstallerTimeout) {
+DWORD Uninstall(const InstallFolder& folder) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const std::wstring copy = std::wstring(temp) + L"zoomorb-uninstall-" + std::to_wstring(GetCurrentProcessId()) +
                               L".exe";
     CopyFileW(folder.File(L"Uninstall.exe").c_str(), copy.c_str(), FALSE);
-    const DWORD code = RunToEnd(copy, "/S _?=" + Narrow(folder.path), timeout);
+    const DWORD code = RunToEnd(copy, "/S _?=" + Narrow(folder.path));
     DeleteFileW(copy.c_str());
     return code;
 }
@@ -186,7 +208,7 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
     SavedRegistryValues selection(kDesktopKey, {L"SCRNSAVE.EXE", L"ScreenSaveActive"});
     const std::wstring perUserSettings = PerUserSettingsPath();
     test_files::SetAsideFile savedPerUserSettings(perUserSettings);
-    InstallFolder folder(ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Zoomorb");
+    InstallFolder folder(DefaultFolder());
 
     ASSERT_EQ(Install(), 0u);
     ExpectInstalled(folder);
@@ -198,7 +220,7 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
         ForgetEscapePresses();
         SaverProcess saver(folder.File(L"Zoomorb.scr"), "/s");
         ASSERT_NE(saver.WaitForWindow(L"Zoomorb_Main"), nullptr);
-        EXPECT_NE(Uninstall(folder, kGivesUpOnARunningSaver), 0u) << "reported success under a running saver";
+        EXPECT_NE(Uninstall(folder), 0u) << "reported success under a running saver";
         ExpectInstalled(folder);
         PressEscape();
         ASSERT_TRUE(saver.WaitForExit(kEndsAtOnce).has_value()) << "still running after Escape";
@@ -234,6 +256,74 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
     ExpectUninstalled(folder);
     EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), keptBeside);
     EXPECT_EQ(test_files::ReadBytes(perUserSettings), keptPerUser);
+}
+
+// A user's own Zoomorb.scr in a folder of theirs, which a copy of the
+// uninstaller must leave alone; then an install into a folder whose long
+// name is not its short one, which the selection must name by the short
+// one, and which takes the settings along; then another saver chosen,
+// which the uninstall must keep.
+TEST(Installer, MovesToAnotherFolderAndUninstallsOnlyItsOwnInstall) {
+    SavedRegistryValues selection(kDesktopKey, {L"SCRNSAVE.EXE", L"ScreenSaveActive"});
+    InstallFolder first(DefaultFolder());
+    InstallFolder moved(ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Zoomorb moved here");
+    InstallFolder usersOwn(ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\My savers");
+    ASSERT_EQ(Install(), 0u);
+    test_files::WriteBytes(first.File(L"Zoomorb.ini"), SettingsWith("250"));
+
+    CreateDirectoryW(usersOwn.path.c_str(), nullptr);
+    test_files::WriteBytes(usersOwn.File(L"Zoomorb.scr"), "the user's own");
+    CopyFileW(first.File(L"Uninstall.exe").c_str(), usersOwn.File(L"Uninstall.exe").c_str(), FALSE);
+    EXPECT_NE(Uninstall(usersOwn), 0u) << "a copied uninstaller reported success";
+    EXPECT_EQ(test_files::ReadBytes(usersOwn.File(L"Zoomorb.scr")), "the user's own");
+    ExpectInstalled(first);
+
+    ASSERT_EQ(Install(moved.path), 0u);
+    ExpectInstalled(moved);
+    EXPECT_NE(ShortPathOf(moved.path), moved.path) << "the folder has no short name of its own";
+    EXPECT_FALSE(Exists(first.File(L"Zoomorb.scr")));
+    EXPECT_FALSE(Exists(first.File(L"Uninstall.exe")));
+    for (const InstallFolder* folder : {&first, &moved})
+        EXPECT_EQ(test_files::ReadBytes(folder->File(L"Zoomorb.ini")), SettingsWith("250")) << Narrow(folder->path);
+
+    const std::wstring another = L"C:\\windows\\system32\\another.scr";
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"SCRNSAVE.EXE", REG_SZ, another.c_str(),
+                    static_cast<DWORD>((another.size() + 1) * sizeof(wchar_t)));
+    ASSERT_EQ(Uninstall(moved), 0u);
+    EXPECT_FALSE(Exists(moved.File(L"Zoomorb.scr")));
+    EXPECT_FALSE(KeyExists(kUninstallKey));
+    EXPECT_EQ(ReadString(kDesktopKey, L"SCRNSAVE.EXE").value_or(L"(none)"), another);
+}
+
+wchar_t MissingDrive() {
+    const DWORD drives = GetLogicalDrives();
+    for (wchar_t letter = L'Y'; letter > L'C'; --letter)
+        if (!(drives & (1u << (letter - L'A')))) return letter;
+    return L'\0';
+}
+
+TEST(Installer, RefusesAFolderItCannotInstallInto) {
+    SavedRegistryValues selection(kDesktopKey, {L"SCRNSAVE.EXE", L"ScreenSaveActive"});
+    InstallFolder fallback(DefaultFolder());
+    InstallFolder holding(ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Zoomorb test files");
+    CreateDirectoryW(holding.path.c_str(), nullptr);
+    test_files::WriteBytes(holding.File(L"Zoomorb.ini"), "a file");
+    ASSERT_NE(MissingDrive(), L'\0');
+    const auto selected = ReadString(kDesktopKey, L"SCRNSAVE.EXE");
+    const struct {
+        const char* what;
+        std::wstring folder;
+    } unusable[] = {
+        {"an existing file", holding.File(L"Zoomorb.ini")},
+        {"a drive that does not exist", std::wstring(1, MissingDrive()) + L":\\Zoomorb"},
+    };
+    for (const auto& given : unusable) {
+        SCOPED_TRACE(given.what);
+        EXPECT_NE(Install(given.folder), 0u) << "reported success";
+        EXPECT_FALSE(Exists(fallback.File(L"Zoomorb.scr"))) << "installed into the default folder instead";
+        EXPECT_FALSE(KeyExists(kUninstallKey));
+        EXPECT_EQ(ReadString(kDesktopKey, L"SCRNSAVE.EXE"), selected) << "selected";
+    }
 }
 
 }  // namespace

@@ -85,7 +85,37 @@ bool Chattr(const wchar_t* flag, const std::vector<std::wstring>& paths) {
     return text == "0\n";
 }
 
+constexpr wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+constexpr wchar_t kAppData[] = L"AppData";
+
+void SetAppData(const std::wstring& folder) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, kAppData, REG_EXPAND_SZ, folder.c_str(),
+                    static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+}
+
 }  // namespace
+
+RoamingAppDataAt::RoamingAppDataAt(const std::wstring& folder) {
+    wchar_t value[MAX_PATH] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, kShellFolders, kAppData, RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, value,
+                     &size) == ERROR_SUCCESS)
+        previous_ = value;
+    for (size_t slash = folder.find(L'\\', 3); ; slash = folder.find(L'\\', slash + 1)) {
+        const std::wstring part = folder.substr(0, slash);
+        if (CreateDirectoryW(part.c_str(), nullptr)) made_.push_back(part);
+        if (slash == std::wstring::npos) break;
+    }
+    SetAppData(folder);
+}
+
+RoamingAppDataAt::~RoamingAppDataAt() {
+    if (previous_)
+        SetAppData(*previous_);
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, kAppData);
+    for (auto folder = made_.rbegin(); folder != made_.rend(); ++folder) RemoveDirectoryW(folder->c_str());
+}
 
 std::wstring PerUserSettingsPath() {
     PWSTR folder = nullptr;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,24 @@ namespace e2e {
 std::wstring PerUserSettingsPath();
 // Writes the per-user settings file, making its folder where needed.
 void WritePerUserSettings(const std::string& bytes);
+
+// The user's roaming application data moved to `folder` while the object
+// lives, as for a user of another name: the shell names that folder from the
+// user's shell folders in the registry, which this changes and puts back.
+// Folders it has to make it removes again, where they are left empty.
+// Should the test program be killed meanwhile, scripts/wine-env.sh puts the
+// registry back at the next prepare_wine_prefix.
+class RoamingAppDataAt {
+public:
+    explicit RoamingAppDataAt(const std::wstring& folder);
+    ~RoamingAppDataAt();
+    RoamingAppDataAt(const RoamingAppDataAt&) = delete;
+    RoamingAppDataAt& operator=(const RoamingAppDataAt&) = delete;
+
+private:
+    std::optional<std::wstring> previous_;
+    std::vector<std::wstring> made_;
+};
 
 // Existing files and folders made unwritable with `chattr +i` while the
 // object lives, and writable again when it goes, also when the test fails.

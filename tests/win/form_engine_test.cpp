@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -137,15 +139,28 @@ TEST(FormEngine, GeometryIsKeptInTwips) {
     EXPECT_EQ(form.Box.ScaleHeight(), static_cast<int32_t>(750 / twipsY));
 }
 
-TEST(FormEngine, TimersTickWhileMessagesAreProcessed) {
-    TestForm form;
-    form.Load();
-    PumpFor(300);
-    EXPECT_GE(form.ticks, 5);
-    form.Unload();
-    const int ticksAtUnload = form.ticks;
-    PumpFor(100);
-    EXPECT_EQ(form.ticks, ticksAtUnload) << "timers stop with their window";
+TEST(FormEngine, TimersTickWhileMessagesAreProcessedUntilStoppedGoneOrUnloaded) {
+    const struct {
+        const char* name;
+        std::function<void(TestForm&, std::unique_ptr<forms::Timer>&)> stop;
+    } cases[] = {
+        {"unloaded with their window", [](TestForm& form, auto&) { form.Unload(); }},
+        // A tick already due when they stop raises nothing either.
+        {"stopped", [](TestForm& form, auto&) { Sleep(30); form.StopTimers(); }},
+        {"the timer gone before its form", [](TestForm&, auto& timer) { timer.reset(); }},
+    };
+    for (const auto& c : cases) {
+        TestForm form;
+        int ticks = 0;
+        auto timer = std::make_unique<forms::Timer>(form, 10, [&] { ++ticks; });
+        form.Load();
+        PumpFor(300);
+        EXPECT_GE(ticks, 5) << c.name;
+        c.stop(form, timer);
+        const int ticksAtStop = ticks;
+        PumpFor(100);
+        EXPECT_EQ(ticks, ticksAtStop) << c.name;
+    }
 }
 
 TEST(FormEngine, ProcessingMessagesEndsThoughASlowTimerIsAlwaysDue) {
@@ -308,6 +323,8 @@ TEST(FormEngine, IgnoredErrorsSkipOnlyTheFailingStatement) {
     });
     forms::IgnoreErrors([&] { ran.push_back(3); });
     EXPECT_EQ(ran, (std::vector<int>{1, 3}));
+    // Anything else is no run-time error: it goes on to the event's guard.
+    EXPECT_THROW(forms::IgnoreErrors([] { throw std::logic_error("not a run-time error"); }), std::logic_error);
 }
 
 }  // namespace

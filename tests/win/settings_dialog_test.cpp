@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <iterator>
 #include <optional>
+#include <thread>
 
 #include "file_bytes.h"
 #include "forms/handles.h"
@@ -188,6 +191,53 @@ TEST_F(SettingsDialogTest, OkWritesTheValueUnderTheCodePage932KeyAndEnds) {
     EXPECT_EQ(bytes.find("=150"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("[Other]\r\nkeep=1\r\n"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("mine=yes\r\n"), std::string::npos) << bytes;
+}
+
+// The text of the message box that `action` shows on this thread, closed
+// with OK as soon as it is read; empty when none shows within 10 s.
+std::wstring TextOfMessageBoxDuring(const std::function<void()>& action) {
+    std::wstring text;
+    std::thread reader([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            const HWND box = FindWindowW(L"#32770", L"Zoomorb");
+            DWORD owner = 0;
+            if (box && GetWindowThreadProcessId(box, &owner) && owner == GetCurrentProcessId()) {
+                for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child;
+                     child = FindWindowExW(box, child, L"Static", nullptr)) {
+                    wchar_t part[512] = {};
+                    GetWindowTextW(child, part, 512);
+                    text += part;
+                }
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    action();
+    reader.join();
+    return text;
+}
+
+// A save that no file takes is said, in the user's language, with the file
+// it was meant for; the dialog stays open with the choice still in it.
+TEST_F(SettingsDialogTest, AFailedSaveIsSaidInTheUsersLanguageAndTheDialogStays) {
+    Zoomorb_B::SetSettingsWriteHook([](const std::wstring&, const std::function<bool()>&) {
+        return false;  // no file takes it
+    });
+    Zoomorb_P dialog(kJapanese);
+    dialog.Load();
+    dialog.Bairitu.SetValue(300);
+    const std::wstring text = TextOfMessageBoxDuring([&] { dialog.Cmd_End.Press(); });
+    Zoomorb_B::SetSettingsWriteHook({});
+    EXPECT_EQ(text.rfind(L"設定を次のファイルに保存できませんでした", 0), 0u) << forms::Narrow(text);
+    EXPECT_NE(text.find(Zoomorb_B::PerUserSettingsFilePath()), std::wstring::npos) << forms::Narrow(text);
+    EXPECT_NE(text.find(L"設定は変更されていません"), std::wstring::npos) << forms::Narrow(text);
+    EXPECT_TRUE(dialog.IsLoaded());
+    EXPECT_EQ(dialog.Bairitu.Value(), 300);
+    EXPECT_EQ(GetFileAttributesW(path_.c_str()), INVALID_FILE_ATTRIBUTES);
+    dialog.Unload();
 }
 
 TEST_F(SettingsDialogTest, ClosingTheWindowSavesNothing) {

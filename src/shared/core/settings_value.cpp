@@ -15,6 +15,16 @@ int32_t MagnificationFromText(std::string_view valueText) {
     }
 }
 
+bool IsDialogMagnification(std::string_view valueText) {
+    try {
+        const double value = forms::ParseNumber(valueText);
+        return value == forms::RoundHalfEven(value) && value >= kMinimumMagnification &&
+               value <= kMaximumMagnification;
+    } catch (const forms::RuntimeError&) {
+        return false;
+    }
+}
+
 std::string MagnificationToText(int32_t magnification) { return forms::Str(magnification); }
 
 }  // namespace zoomorb

@@ -20,6 +20,10 @@ constexpr int32_t kMaximumMagnification = 500;
 // kept as they are (the view copes with them), even beyond the dialog's range.
 int32_t MagnificationFromText(std::string_view valueText);
 
+// Whether a stored value text is one the settings dialog could have saved:
+// a whole number from the minimum to the maximum.
+bool IsDialogMagnification(std::string_view valueText);
+
 // The value text the settings dialog writes: a blank before the number.
 std::string MagnificationToText(int32_t magnification);
 
