@@ -3,6 +3,7 @@
 #include "app/core/command_line.h"
 #include "app/core/preview_picture.h"
 #include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/screen.h"
@@ -74,8 +75,8 @@ void StartPreview(const std::string& handleText) {
     RECT paneRect{};
     GetWindowRect(pane, &paneRect);
     // Sizes in 32 bits: panes beyond 2184 pixels do not fit 16-bit twips.
-    const int32_t widthTwips = forms::ToInt32(forms::TwipsPerPixelX() * static_cast<double>(paneRect.right - paneRect.left));
-    const int32_t heightTwips = forms::ToInt32(forms::TwipsPerPixelY() * static_cast<double>(paneRect.bottom - paneRect.top));
+    const int32_t paneWidth = paneRect.right - paneRect.left;
+    const int32_t paneHeight = paneRect.bottom - paneRect.top;
 
     Zoomorb_R& form = PreviewForm();
     // The stored picture is drawn for 96 DPI; where the pane has more dots
@@ -89,9 +90,9 @@ void StartPreview(const std::string& handleText) {
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     SetWindowLongW(window, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
     SetParent(window, pane);
-    form.Move(0, 0, widthTwips, heightTwips);
-    form.Img_Prev.SetPixelRect(0, 0, forms::ToInt32(widthTwips / forms::TwipsPerPixelX()),
-                               forms::ToInt32(heightTwips / forms::TwipsPerPixelY()));
+    form.Move(0, 0, forms::PixelsToTwips(paneWidth, forms::TwipsPerPixelX()),
+              forms::PixelsToTwips(paneHeight, forms::TwipsPerPixelY()));
+    form.Img_Prev.SetPixelRect(0, 0, paneWidth, paneHeight);
     form.WatchPane(pane);
     form.Show();
 }

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <utility>
 
-#include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "forms/screen.h"
 
 namespace forms {
 
-int32_t TwipsToPixelsX(int32_t twips) { return ToInt32(twips / static_cast<double>(TwipsPerPixelX())); }
-int32_t TwipsToPixelsY(int32_t twips) { return ToInt32(twips / static_cast<double>(TwipsPerPixelY())); }
-int32_t PixelsToTwipsX(int32_t pixels) { return ToInt32(pixels * static_cast<double>(TwipsPerPixelX())); }
-int32_t PixelsToTwipsY(int32_t pixels) { return ToInt32(pixels * static_cast<double>(TwipsPerPixelY())); }
+int32_t TwipsToPixelsX(int32_t twips) { return TwipsToPixels(twips, TwipsPerPixelX()); }
+int32_t TwipsToPixelsY(int32_t twips) { return TwipsToPixels(twips, TwipsPerPixelY()); }
+int32_t PixelsToTwipsX(int32_t pixels) { return PixelsToTwips(pixels, TwipsPerPixelX()); }
+int32_t PixelsToTwipsY(int32_t pixels) { return PixelsToTwips(pixels, TwipsPerPixelY()); }
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "font.h"
 
 #include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "forms/screen.h"
 
 namespace forms {
@@ -19,7 +20,7 @@ LOGFONTW SystemDialogFont() {
 
 // A negative height asks for the character height without the leading, as
 // point sizes are meant.
-LONG HeightOf(float points) { return -ToInt32(points * kTwipsPerPoint / TwipsPerPixelY()); }
+LONG HeightOf(float points) { return -TwipsToPixels(ToInt32(points * kTwipsPerPoint), TwipsPerPixelY()); }
 
 }  // namespace
 

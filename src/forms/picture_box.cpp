@@ -1,13 +1,12 @@
 #include "picture_box.h"
 
+#include "forms/core/units.h"
 #include "forms/window_binding.h"
 
 namespace forms {
 namespace {
 
 constexpr wchar_t kPictureBoxClass[] = L"ZoomorbPictureBox";
-// Pictures drawn for 96 DPI, where a pixel is 15 twips.
-constexpr int32_t kDesignTwipsPerPixel = 15;
 
 }  // namespace
 
@@ -50,8 +49,7 @@ SIZE PictureBox::ShownPictureSize() const {
     BITMAP info{};
     GetObjectW(picture_.Get(), sizeof info, &info);
     if (!design_.pictureFollowsDpi) return SIZE{info.bmWidth, info.bmHeight};
-    return SIZE{TwipsToPixelsX(info.bmWidth * kDesignTwipsPerPixel),
-                TwipsToPixelsY(info.bmHeight * kDesignTwipsPerPixel)};
+    return SIZE{TwipsToPixelsX(DesignToTwips(info.bmWidth)), TwipsToPixelsY(DesignToTwips(info.bmHeight))};
 }
 
 void PictureBox::FitToPicture() {

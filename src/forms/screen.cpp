@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "forms/handles.h"
 
 namespace forms {
@@ -39,13 +39,13 @@ MousePointer& CurrentPointer() {
 
 }  // namespace
 
-float TwipsPerPixelX() { return 1440.0f / static_cast<float>(LogicalDpi(LOGPIXELSX)); }
-float TwipsPerPixelY() { return 1440.0f / static_cast<float>(LogicalDpi(LOGPIXELSY)); }
+float TwipsPerPixelX() { return TwipsPerPixel(LogicalDpi(LOGPIXELSX)); }
+float TwipsPerPixelY() { return TwipsPerPixel(LogicalDpi(LOGPIXELSY)); }
 int32_t DotsPerInch() { return LogicalDpi(LOGPIXELSX); }
 int32_t ScreenWidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
 int32_t ScreenHeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
-int32_t ScreenWidthTwips() { return ToInt32(static_cast<double>(ScreenWidthPixels()) * TwipsPerPixelX()); }
-int32_t ScreenHeightTwips() { return ToInt32(static_cast<double>(ScreenHeightPixels()) * TwipsPerPixelY()); }
+int32_t ScreenWidthTwips() { return PixelsToTwips(ScreenWidthPixels(), TwipsPerPixelX()); }
+int32_t ScreenHeightTwips() { return PixelsToTwips(ScreenHeightPixels(), TwipsPerPixelY()); }
 
 std::vector<PixelRect> MonitorRects() {
     std::vector<PixelRect> monitors;

@@ -6,6 +6,7 @@
 
 #include "dib/c_dib_section.h"
 #include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "forms/form.h"
 #include "forms/handles.h"
 #include "forms/screen.h"
@@ -29,8 +30,8 @@ void ShapeFormFromPicture(forms::Form& frmThis, uint32_t& lKeyColor) {
     const int32_t border = forms::ToInt32((outerWidth - frmThis.ScaleWidth()) / 2.0f);
     const int32_t top = forms::ToInt32((outerHeight - frmThis.ScaleHeight()) - static_cast<float>(border));
 
-    frmThis.SetWidth(forms::ToInt32(static_cast<float>(width + 2 * border) * forms::TwipsPerPixelX()));
-    frmThis.SetHeight(forms::ToInt32(static_cast<float>(border + height + top) * forms::TwipsPerPixelY()));
+    frmThis.SetWidth(forms::PixelsToTwips(width + 2 * border, forms::TwipsPerPixelX()));
+    frmThis.SetHeight(forms::PixelsToTwips(border + height + top, forms::TwipsPerPixelY()));
 
     // The pixels were written by GDI: make sure they have landed before reading.
     GdiFlush();

@@ -1,6 +1,6 @@
 #include "shared/window_utilities.h"
 
-#include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "forms/form.h"
 #include "forms/screen.h"
 
@@ -13,10 +13,10 @@ void SetTopmost(forms::Form& form, bool topmost) {
     HWND window = form.Hwnd();
     const float twipsX = forms::TwipsPerPixelX();
     const float twipsY = forms::TwipsPerPixelY();
-    const int32_t x = forms::ToInt32(form.Left() / twipsX);
-    const int32_t y = forms::ToInt32(form.Top() / twipsY);
-    const int32_t cx = forms::ToInt32(form.Width() / twipsX);
-    const int32_t cy = forms::ToInt32(form.Height() / twipsY);
+    const int32_t x = forms::TwipsToPixels(form.Left(), twipsX);
+    const int32_t y = forms::TwipsToPixels(form.Top(), twipsY);
+    const int32_t cx = forms::TwipsToPixels(form.Width(), twipsX);
+    const int32_t cy = forms::TwipsToPixels(form.Height(), twipsY);
     SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, x, y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "forms/core/runtime_error.h"
 
 using forms::ErrorNumber;
@@ -95,4 +96,34 @@ TEST(Conversions, NumberToTextPutsABlankBeforeNonNegativeNumbers) {
     EXPECT_EQ(forms::Str(-50), "-50");
     EXPECT_EQ(forms::DecimalText(150), "150");
     EXPECT_EQ(RuntimeError(ErrorNumber::Overflow).Message(), "Run-time error '6':\n\nOverflow");
+}
+
+// Twips, design pixels and device pixels at the DPIs displays come in, one
+// rounding rule throughout (nearest, halves to even), and the per-axis form
+// the motions use agreeing with it.
+TEST(Conversions, UnitsAtEveryDpiRoundToTheNearestHalvesToEven) {
+    const struct {
+        int32_t dpi;
+        int64_t twips;
+        int32_t pixels;  // TwipsToPixels(twips)
+        int32_t design;
+        int32_t designPixels;  // DesignToPixels(design)
+    } cases[] = {
+        {96, 4380, 292, 203, 203},    {96, -525, -35, -1, -1},     {120, 6, 0, 203, 254},
+        {120, 18, 2, 5, 6},           {144, 15, 2, 157, 236},      {144, 25, 2, 151, 226},
+        {192, 4380, 584, 203, 406},   {192, 11, 1, 1, 2},          {288, 4380, 876, 197, 591},
+        {288, 5, 1, 1, 3},            {0, 4380, 292, 203, 203},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " DPI");
+        EXPECT_EQ(forms::TwipsToPixels(c.twips, c.dpi), c.pixels);
+        EXPECT_EQ(forms::DesignToPixels(c.design, c.dpi), c.designPixels);
+        if (c.dpi > 0) {
+            const float twipsPerPixel = forms::TwipsPerPixel(c.dpi);
+            EXPECT_EQ(forms::TwipsToPixels(c.twips, twipsPerPixel), c.pixels);
+            EXPECT_EQ(forms::PixelsToTwips(c.pixels, c.dpi), forms::PixelsToTwips(c.pixels, twipsPerPixel));
+            EXPECT_EQ(forms::TwipsToPixels(forms::PixelsToTwips(c.pixels, c.dpi), c.dpi), c.pixels);
+        }
+    }
+    EXPECT_EQ(forms::DesignToTwips(203), 3045);
 }

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "saver/core/glass_geometry.h"
 
 namespace zoomorb::saver {
@@ -15,7 +16,6 @@ double DistanceSquared(const forms::PixelRect& area, double x, double y) {
     return dx * dx + dy * dy;
 }
 
-int32_t ToTwips(int32_t pixels, float twipsPerPixel) { return forms::ToInt32(pixels * double{twipsPerPixel}); }
 
 }  // namespace
 
@@ -48,25 +48,21 @@ const Monitor& Desktop::MonitorAt(double x, double y) const {
 }
 
 ScreenMetrics Desktop::MetricsAt(int32_t dotsPerInch) const {
-    const float twipsPerPixel = TwipsPerPixelAt(dotsPerInch);
+    const float twipsPerPixel = forms::TwipsPerPixel(dotsPerInch);
     const forms::PixelRect& primary = Primary().area;
-    ScreenMetrics metrics{ToTwips(primary.Width(), twipsPerPixel), ToTwips(primary.Height(), twipsPerPixel),
+    ScreenMetrics metrics{forms::PixelsToTwips(primary.Width(), twipsPerPixel), forms::PixelsToTwips(primary.Height(), twipsPerPixel),
                           twipsPerPixel, twipsPerPixel, dotsPerInch, {}};
     for (const Monitor& monitor : monitors_) {
         const forms::PixelRect& a = monitor.area;
-        metrics.monitors.push_back(MonitorTwips{ToTwips(a.left, twipsPerPixel), ToTwips(a.top, twipsPerPixel),
-                                                ToTwips(a.right, twipsPerPixel), ToTwips(a.bottom, twipsPerPixel)});
+        metrics.monitors.push_back(MonitorTwips{forms::PixelsToTwips(a.left, twipsPerPixel), forms::PixelsToTwips(a.top, twipsPerPixel),
+                                                forms::PixelsToTwips(a.right, twipsPerPixel), forms::PixelsToTwips(a.bottom, twipsPerPixel)});
     }
     return metrics;
 }
 
-float TwipsPerPixelAt(int32_t dotsPerInch) {
-    return 1440.0f / static_cast<float>(dotsPerInch > 0 ? dotsPerInch : glass::kDesignDpi);
-}
-
 PixelPoint GlassCentre(const LensMotion& lens, int32_t dotsPerInch) {
     const glass::Layout layout = glass::LayoutAtDpi(dotsPerInch);
-    const double twipsPerPixel = TwipsPerPixelAt(dotsPerInch);
+    const double twipsPerPixel = forms::TwipsPerPixel(dotsPerInch);
     return PixelPoint{lens.left / twipsPerPixel + glass::CircleMiddleX(layout),
                       lens.top / twipsPerPixel + glass::CircleMiddleY(layout)};
 }
@@ -78,7 +74,7 @@ bool FollowMonitorDpi(LensMotion& lens, int32_t& dotsPerInch, const Desktop& des
     // The circle's centre stays where it is; the glass around it is drawn
     // at the new size.
     const glass::Layout layout = glass::LayoutAtDpi(now);
-    const double twipsPerPixel = TwipsPerPixelAt(now);
+    const double twipsPerPixel = forms::TwipsPerPixel(now);
     lens.left = forms::ToInt32((centre.x - glass::CircleMiddleX(layout)) * twipsPerPixel);
     lens.top = forms::ToInt32((centre.y - glass::CircleMiddleY(layout)) * twipsPerPixel);
     dotsPerInch = now;

@@ -38,9 +38,6 @@ private:
     std::vector<Monitor> monitors_;
 };
 
-// Twips per pixel at a DPI: 15 at 96.
-float TwipsPerPixelAt(int32_t dotsPerInch);
-
 // Where the glass's circle's centre lies, in pixels, for the window at
 // (left, top) twips with the glass drawn for `dotsPerInch`.
 struct PixelPoint {

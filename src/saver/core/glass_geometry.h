@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "forms/core/units.h"
+
 namespace zoomorb::glass {
 
 // Columns or rows of the picture, the first and the last included.
@@ -57,17 +59,13 @@ inline constexpr int32_t kTopTurnTwips = -29;
 // design becomes that length times D / 96, rounded to the nearest pixel
 // (halves to even, as every rounding in the program). A display below 96 DPI
 // keeps the design's size: the glass is never drawn smaller than designed.
-inline constexpr int32_t kDesignDpi = 96;
+inline constexpr int32_t kDesignDpi = forms::kDesignDpi;
 
 // The dots per inch the glass is drawn for on a display of `dotsPerInch`.
 constexpr int32_t GlassDpi(int32_t dotsPerInch) { return dotsPerInch < kDesignDpi ? kDesignDpi : dotsPerInch; }
 
 constexpr int32_t ScaledPixels(int32_t designPixels, int32_t dotsPerInch) {
-    const int64_t product = int64_t{designPixels} * GlassDpi(dotsPerInch);
-    const int64_t whole = product / kDesignDpi;
-    const int64_t twiceRest = 2 * (product % kDesignDpi);
-    const bool up = twiceRest > kDesignDpi || (twiceRest == kDesignDpi && whole % 2 != 0);
-    return static_cast<int32_t>(up ? whole + 1 : whole);
+    return forms::DesignToPixels(designPixels, GlassDpi(dotsPerInch));
 }
 
 // A span scales by its edges, so that spans that meet at 96 DPI still meet.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "saver/core/glass_geometry.h"
 
 namespace zoomorb::saver {
@@ -12,8 +12,7 @@ int32_t DrawLensSpeed(forms::Random& random, float twipsPerPixel, int32_t dotsPe
     // to 11 and give a speed of 11 pixels.
     const double designPixels = std::floor(8.0 * random.Next() + 3.0);
     const int32_t pixels = glass::ScaledPixels(static_cast<int32_t>(designPixels), dotsPerInch);
-    const float twips = static_cast<float>(pixels) * twipsPerPixel;
-    return forms::ToInt32(twips);
+    return forms::PixelsToTwips(pixels, twipsPerPixel);
 }
 
 }  // namespace zoomorb::saver

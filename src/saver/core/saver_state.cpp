@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "saver/core/lens_speed.h"
 
 namespace zoomorb::saver {
@@ -11,13 +12,6 @@ namespace {
 int32_t SignedLensSpeed(forms::Random& random, float twipsPerPixel, int32_t dotsPerInch) {
     const int32_t speed = DrawLensSpeed(random, twipsPerPixel, dotsPerInch);
     return std::floor(2.0 * random.Next()) == 0 ? -speed : speed;
-}
-
-// Whole pixels in a length of twips. The twips per pixel is not rounded to a
-// whole number first: at 192 DPI it is 7.5, and rounding it to 8 would put
-// the circle's centre a sixteenth of the screen away from the middle.
-int32_t WholePixels(int64_t twips, float twipsPerPixel) {
-    return forms::ToInt32(std::trunc(static_cast<double>(twips) / twipsPerPixel));
 }
 
 struct Drift {
@@ -44,9 +38,9 @@ SaverState SetUpSaverState(const ScreenMetrics& screen, int32_t windowWidthTwips
     lens.stepY = SignedLensSpeed(random, screen.twipsPerPixelY, screen.dotsPerInch);
 
     OrbitMotion& orbit = state.orbit;
-    orbit.radius = WholePixels(screen.widthTwips, screen.twipsPerPixelX) / 15;
-    orbit.centreX = WholePixels(screen.widthTwips / 2, screen.twipsPerPixelX);
-    orbit.centreY = WholePixels(screen.heightTwips / 2, screen.twipsPerPixelY);
+    orbit.radius = forms::TwipsToPixels(screen.widthTwips, screen.twipsPerPixelX) / 15;
+    orbit.centreX = forms::TwipsToPixels(screen.widthTwips / 2, screen.twipsPerPixelX);
+    orbit.centreY = forms::TwipsToPixels(screen.heightTwips / 2, screen.twipsPerPixelY);
 
     random.Reseed(secondsSinceMidnight);
     const Drift drift = kStartDrifts[static_cast<int>(std::floor(4.0 * random.Next()))];
