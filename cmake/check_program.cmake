@@ -43,6 +43,13 @@ if(NOT bytes MATCHES "${as_invoker}")
   message(FATAL_ERROR "${PROGRAM}'s manifest does not ask to run asInvoker")
 endif()
 
+# Without per-monitor awareness Windows stretches the glass's bitmap on every
+# monitor whose scale differs from the primary's, and virtualises positions.
+string(HEX ">PerMonitorV2</dpiAwareness>" per_monitor)
+if(NOT bytes MATCHES "${per_monitor}")
+  message(FATAL_ERROR "${PROGRAM}'s manifest does not declare per-monitor (v2) DPI awareness")
+endif()
+
 file(SIZE "${PROGRAM}" size)
 if(size GREATER max_bytes)
   message(FATAL_ERROR "${PROGRAM} is ${size} bytes, over the ${max_bytes} a screen saver file may take")

@@ -8,23 +8,30 @@
 
 namespace forms {
 
-int32_t TwipsToPixelsX(int32_t twips) { return TwipsToPixels(twips, TwipsPerPixelX()); }
-int32_t TwipsToPixelsY(int32_t twips) { return TwipsToPixels(twips, TwipsPerPixelY()); }
-int32_t PixelsToTwipsX(int32_t pixels) { return PixelsToTwips(pixels, TwipsPerPixelX()); }
-int32_t PixelsToTwipsY(int32_t pixels) { return PixelsToTwips(pixels, TwipsPerPixelY()); }
+int32_t Container::Dpi() const { return DotsPerInch(); }
+int32_t Container::ToPixels(int32_t twips) const { return TwipsToPixels(twips, Dpi()); }
+int32_t Container::ToTwips(int32_t pixels) const { return PixelsToTwips(pixels, Dpi()); }
 
 namespace {
 
-RECT ToPixels(const TwipsRect& place) {
-    const int32_t left = TwipsToPixelsX(place.left);
-    const int32_t top = TwipsToPixelsY(place.top);
-    return RECT{left, top, left + TwipsToPixelsX(place.width), top + TwipsToPixelsY(place.height)};
+RECT ToPixels(const Container& container, const TwipsRect& place) {
+    const int32_t left = container.ToPixels(place.left);
+    const int32_t top = container.ToPixels(place.top);
+    return RECT{left, top, left + container.ToPixels(place.width), top + container.ToPixels(place.height)};
 }
 
 }  // namespace
 
-RECT Control::PixelRect() const { return ToPixels(place_); }
-RECT WindowlessControl::PixelRect() const { return ToPixels(place_); }
+RECT Control::PixelRect() const { return ToPixels(parent_, place_); }
+
+void Control::SetPlace(TwipsRect place) {
+    place_ = place;
+    const RECT area = PixelRect();
+    if (Hwnd())
+        SetWindowPos(Hwnd(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+}
+RECT WindowlessControl::PixelRect() const { return ToPixels(parent_, place_); }
 
 void WindowlessControl::Invalidate() const {
     if (!parent_.Hwnd()) return;

@@ -20,6 +20,13 @@ public:
     virtual ~Container() = default;
     virtual HWND Hwnd() const = 0;
 
+    // The dots per inch its twips stand for: the screen's, unless its form
+    // lies on a monitor of a DPI of its own.
+    virtual int32_t Dpi() const;
+    // Its twips and pixels, converted at that DPI.
+    int32_t ToPixels(int32_t twips) const;
+    int32_t ToTwips(int32_t pixels) const;
+
     // Controls register when they are made and deregister when they go.
     void AddControl(Control& control) { controls_.push_back(&control); }
     void RemoveControl(Control& control);
@@ -49,12 +56,6 @@ private:
     WindowlessControl* pressed_ = nullptr;
 };
 
-// Twips <-> pixels for control geometry, with the screen's factors.
-int32_t TwipsToPixelsX(int32_t twips);
-int32_t TwipsToPixelsY(int32_t twips);
-int32_t PixelsToTwipsX(int32_t pixels);
-int32_t PixelsToTwipsY(int32_t pixels);
-
 // A control's place in its container, in twips: design sizes are kept in one
 // unit and scaled to pixels at one place, so everything follows the DPI.
 struct TwipsRect {
@@ -80,6 +81,8 @@ public:
 
     Container& Parent() const { return parent_; }
     const TwipsRect& Place() const { return place_; }
+    // Moves and sizes the control's window to a new place in its container.
+    void SetPlace(TwipsRect place);
     // Position and size in the parent's pixels.
     RECT PixelRect() const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/core/numbers.h"
+#include "forms/core/units.h"
 #include "forms/form_class.h"
 #include "forms/program.h"
 #include "forms/screen.h"
@@ -35,7 +36,7 @@ void Form::RegisterFormClass() {
 
 int Form::LoadedCount() { return LoadedForms(); }
 
-Form::Form(FormDesign design) : design_(std::move(design)) {}
+Form::Form(FormDesign design) : design_(std::move(design)), dpi_(DotsPerInch()) {}
 
 Form::~Form() {
     if (!window_) return;
@@ -71,8 +72,8 @@ void Form::CreateWindowForForm() {
 
     const DWORD style = (design_.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPEDWINDOW) | WS_CLIPCHILDREN;
     const DWORD exStyle = design_.toolWindow ? WS_EX_TOOLWINDOW : 0;
-    CreateWindowExW(exStyle, kFormClass, design_.caption.c_str(), style, 0, 0, TwipsToPixelsX(design_.widthTwips),
-                    TwipsToPixelsY(design_.heightTwips), nullptr, nullptr, instance, this);
+    CreateWindowExW(exStyle, kFormClass, design_.caption.c_str(), style, 0, 0, ToPixels(design_.widthTwips),
+                    ToPixels(design_.heightTwips), nullptr, nullptr, instance, this);
     if (!window_) Raise(ErrorNumber::OutOfMemory);
     ++LoadedForms();
     if (bigIcon_) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
@@ -137,15 +138,15 @@ RECT Form::OuterPixels() const {
     return rect;
 }
 
-int32_t Form::Left() const { return PixelsToTwipsX(OuterPixels().left); }
-int32_t Form::Top() const { return PixelsToTwipsY(OuterPixels().top); }
+int32_t Form::Left() const { return ToTwips(OuterPixels().left); }
+int32_t Form::Top() const { return ToTwips(OuterPixels().top); }
 int32_t Form::Width() const {
     const RECT rect = OuterPixels();
-    return PixelsToTwipsX(rect.right - rect.left);
+    return ToTwips(rect.right - rect.left);
 }
 int32_t Form::Height() const {
     const RECT rect = OuterPixels();
-    return PixelsToTwipsY(rect.bottom - rect.top);
+    return ToTwips(rect.bottom - rect.top);
 }
 
 void Form::SetPicture(UniqueBitmap picture) {
@@ -154,24 +155,24 @@ void Form::SetPicture(UniqueBitmap picture) {
 }
 
 void Form::Move(int32_t leftTwips, int32_t topTwips) {
-    SetWindowPos(window_, nullptr, TwipsToPixelsX(leftTwips), TwipsToPixelsY(topTwips), 0, 0,
+    SetWindowPos(window_, nullptr, ToPixels(leftTwips), ToPixels(topTwips), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::Move(int32_t leftTwips, int32_t topTwips, int32_t widthTwips, int32_t heightTwips) {
-    SetWindowPos(window_, nullptr, TwipsToPixelsX(leftTwips), TwipsToPixelsY(topTwips), TwipsToPixelsX(widthTwips),
-                 TwipsToPixelsY(heightTwips), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, ToPixels(leftTwips), ToPixels(topTwips), ToPixels(widthTwips),
+                 ToPixels(heightTwips), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetWidth(int32_t widthTwips) {
     const RECT rect = OuterPixels();
-    SetWindowPos(window_, nullptr, 0, 0, TwipsToPixelsX(widthTwips), rect.bottom - rect.top,
+    SetWindowPos(window_, nullptr, 0, 0, ToPixels(widthTwips), rect.bottom - rect.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetHeight(int32_t heightTwips) {
     const RECT rect = OuterPixels();
-    SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, TwipsToPixelsY(heightTwips),
+    SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, ToPixels(heightTwips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -187,24 +188,24 @@ float Form::ScaleWidth() const {
     RECT client{};
     if (window_) GetClientRect(window_, &client);
     return scaleMode_ == ScaleMode::Pixels ? static_cast<float>(client.right)
-                                           : static_cast<float>(client.right) * TwipsPerPixelX();
+                                           : static_cast<float>(client.right) * TwipsPerPixel(dpi_);
 }
 
 float Form::ScaleHeight() const {
     RECT client{};
     if (window_) GetClientRect(window_, &client);
     return scaleMode_ == ScaleMode::Pixels ? static_cast<float>(client.bottom)
-                                           : static_cast<float>(client.bottom) * TwipsPerPixelY();
+                                           : static_cast<float>(client.bottom) * TwipsPerPixel(dpi_);
 }
 
 float Form::ScaleX(float value, ScaleMode from, ScaleMode to) const {
     if (from == to) return value;
-    return from == ScaleMode::Twips ? value / TwipsPerPixelX() : value * TwipsPerPixelX();
+    return from == ScaleMode::Twips ? value / TwipsPerPixel(dpi_) : value * TwipsPerPixel(dpi_);
 }
 
 float Form::ScaleY(float value, ScaleMode from, ScaleMode to) const {
     if (from == to) return value;
-    return from == ScaleMode::Twips ? value / TwipsPerPixelY() : value * TwipsPerPixelY();
+    return from == ScaleMode::Twips ? value / TwipsPerPixel(dpi_) : value * TwipsPerPixel(dpi_);
 }
 
 bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

@@ -51,6 +51,10 @@ public:
 
     HWND Hwnd() const override { return window_; }
     const std::wstring& Caption() const { return design_.caption; }
+    int32_t Dpi() const override { return dpi_; }
+    // The form now lies where twips stand for another number of pixels (a
+    // monitor of a DPI of its own); its geometry counts in them from now on.
+    void SetDpi(int32_t dotsPerInch) { dpi_ = dotsPerInch; }
 
     // Outer rectangle in twips, relative to the screen.
     int32_t Left() const;
@@ -109,6 +113,7 @@ private:
     FormDesign design_;
     HWND window_ = nullptr;
     ScaleMode scaleMode_ = ScaleMode::Twips;
+    int32_t dpi_;
     UniqueBitmap picture_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;

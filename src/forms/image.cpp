@@ -12,7 +12,7 @@ Image::Image(Container& parent, TwipsRect place, int pictureResource)
 
 void Image::SetPixelRect(int32_t left, int32_t top, int32_t width, int32_t height) {
     Invalidate();
-    place_ = TwipsRect{PixelsToTwipsX(left), PixelsToTwipsY(top), PixelsToTwipsX(width), PixelsToTwipsY(height)};
+    place_ = TwipsRect{parent_.ToTwips(left), parent_.ToTwips(top), parent_.ToTwips(width), parent_.ToTwips(height)};
     Invalidate();
 }
 

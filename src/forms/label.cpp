@@ -29,8 +29,8 @@ void Label::FitToText() {
     RECT text{};
     DrawTextW(screen.Get(), design_.caption.c_str(), static_cast<int>(design_.caption.size()), &text,
               kTextFormat | DT_CALCRECT);
-    place_.width = PixelsToTwipsX(text.right - text.left);
-    place_.height = PixelsToTwipsY(text.bottom - text.top);
+    place_.width = parent_.ToTwips(text.right - text.left);
+    place_.height = parent_.ToTwips(text.bottom - text.top);
 }
 
 void Label::Paint(HDC dc) {

@@ -49,7 +49,7 @@ SIZE PictureBox::ShownPictureSize() const {
     BITMAP info{};
     GetObjectW(picture_.Get(), sizeof info, &info);
     if (!design_.pictureFollowsDpi) return SIZE{info.bmWidth, info.bmHeight};
-    return SIZE{TwipsToPixelsX(DesignToTwips(info.bmWidth)), TwipsToPixelsY(DesignToTwips(info.bmHeight))};
+    return SIZE{DesignToPixels(info.bmWidth, Dpi()), DesignToPixels(info.bmHeight, Dpi())};
 }
 
 void PictureBox::FitToPicture() {
@@ -60,8 +60,8 @@ void PictureBox::FitToPicture() {
     const int32_t width = outer.right - outer.left;
     const int32_t height = outer.bottom - outer.top;
     SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    place_.width = PixelsToTwipsX(width);
-    place_.height = PixelsToTwipsY(height);
+    place_.width = parent_.ToTwips(width);
+    place_.height = parent_.ToTwips(height);
 }
 
 void PictureBox::DrawPicture() {

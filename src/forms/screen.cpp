@@ -22,12 +22,30 @@ int LogicalDpi(int axis) {
     return axis == LOGPIXELSX ? dpiX : dpiY;
 }
 
+// Each monitor's own DPI comes from the shell's scaling library, which only
+// Windows 8.1 and later have; before it every monitor has the screen's.
+int MonitorDpi(HMONITOR monitor) {
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const GetDpiForMonitorFunction getDpiForMonitor = [] {
+        const HMODULE library = LoadLibraryW(L"shcore.dll");  // kept for the life of the process
+        return library ? reinterpret_cast<GetDpiForMonitorFunction>(
+                             reinterpret_cast<void*>(GetProcAddress(library, "GetDpiForMonitor")))
+                       : nullptr;
+    }();
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI: as the user's scale setting makes it
+    UINT x = 0, y = 0;
+    if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && x > 0)
+        return static_cast<int>(x);
+    return DotsPerInch();
+}
+
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (GetMonitorInfoW(monitor, &info)) {
         const RECT& r = info.rcMonitor;
-        reinterpret_cast<std::vector<PixelRect>*>(list)->push_back(PixelRect{r.left, r.top, r.right, r.bottom});
+        reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
+            MonitorArea{PixelRect{r.left, r.top, r.right, r.bottom}, MonitorDpi(monitor)});
     }
     return TRUE;
 }
@@ -47,10 +65,11 @@ int32_t ScreenHeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
 int32_t ScreenWidthTwips() { return PixelsToTwips(ScreenWidthPixels(), TwipsPerPixelX()); }
 int32_t ScreenHeightTwips() { return PixelsToTwips(ScreenHeightPixels(), TwipsPerPixelY()); }
 
-std::vector<PixelRect> MonitorRects() {
-    std::vector<PixelRect> monitors;
+std::vector<MonitorArea> Monitors() {
+    std::vector<MonitorArea> monitors;
     EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    if (monitors.empty()) monitors.push_back(PixelRect{0, 0, ScreenWidthPixels(), ScreenHeightPixels()});
+    if (monitors.empty())
+        monitors.push_back(MonitorArea{PixelRect{0, 0, ScreenWidthPixels(), ScreenHeightPixels()}, DotsPerInch()});
     return monitors;
 }
 

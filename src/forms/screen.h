@@ -18,10 +18,19 @@ int32_t ScreenWidthPixels();
 int32_t ScreenHeightPixels();
 int32_t ScreenWidthTwips();
 int32_t ScreenHeightTwips();
-// Every monitor's rectangle in virtual-screen pixels, the primary's top-left
-// corner at (0, 0); read afresh at each call. Never empty: where the system
-// names no monitor, the screen counts as one.
-std::vector<PixelRect> MonitorRects();
+// Every monitor: its rectangle in virtual-screen pixels (the primary's
+// top-left corner at 0, 0) and its own dots per inch (the screen's where the
+// system knows no DPI per monitor); read afresh at each call. Never empty:
+// where the system names no monitor, the screen counts as one.
+struct MonitorArea {
+    PixelRect area;
+    int32_t dotsPerInch;
+    bool operator==(const MonitorArea& other) const {
+        return area == other.area && dotsPerInch == other.dotsPerInch;
+    }
+    bool operator!=(const MonitorArea& other) const { return !(*this == other); }
+};
+std::vector<MonitorArea> Monitors();
 
 // An application-wide pointer that overrides every control's own.
 enum class MousePointer { Default, Hourglass };

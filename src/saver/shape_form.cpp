@@ -6,10 +6,8 @@
 
 #include "dib/c_dib_section.h"
 #include "forms/core/numbers.h"
-#include "forms/core/units.h"
 #include "forms/form.h"
 #include "forms/handles.h"
-#include "forms/screen.h"
 #include "saver/core/key_colour_runs.h"
 
 namespace Zoomorb_B {
@@ -30,8 +28,8 @@ void ShapeFormFromPicture(forms::Form& frmThis, uint32_t& lKeyColor) {
     const int32_t border = forms::ToInt32((outerWidth - frmThis.ScaleWidth()) / 2.0f);
     const int32_t top = forms::ToInt32((outerHeight - frmThis.ScaleHeight()) - static_cast<float>(border));
 
-    frmThis.SetWidth(forms::PixelsToTwips(width + 2 * border, forms::TwipsPerPixelX()));
-    frmThis.SetHeight(forms::PixelsToTwips(border + height + top, forms::TwipsPerPixelY()));
+    frmThis.SetWidth(frmThis.ToTwips(width + 2 * border));
+    frmThis.SetHeight(frmThis.ToTwips(border + height + top));
 
     // The pixels were written by GDI: make sure they have landed before reading.
     GdiFlush();

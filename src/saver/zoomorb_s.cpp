@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "forms/core/runtime_error.h"
+#include "forms/core/units.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "resources/resource_ids.h"
@@ -25,30 +26,35 @@ constexpr UINT kCursorIntervalMs = 1;  // as often as the system delivers ticks
 constexpr UINT kWindowIntervalMs = 100;
 constexpr UINT kScreenSaveActive = 17;  // SPI_SETSCREENSAVEACTIVE
 
-// The glass is stored as drawn for 96 DPI; for a display of more dots per
-// inch it is drawn at start-up instead, crisp at its size there.
-bool GlassIsStored() { return glass::GlassDpi(forms::DotsPerInch()) == glass::kDesignDpi; }
+constexpr int32_t kDesignWidthTwips = 4380;
+constexpr int32_t kDesignHeightTwips = 3120;
 
 forms::FormDesign SaverDesign() {
     forms::FormDesign design;
     design.caption = kSaverCaption;
     design.border = forms::BorderStyle::None;
-    design.widthTwips = 4380;
-    design.heightTwips = 3120;
-    design.pictureResource = GlassIsStored() ? IDB_LENS : 0;
+    design.widthTwips = kDesignWidthTwips;
+    design.heightTwips = kDesignHeightTwips;
     design.iconResource = IDI_ZOOMORB;
     design.toolWindow = true;
     return design;
 }
 
 // The lens sits over the glass picture's white interior: its place is given
-// in the picture's pixels at this DPI, so it stays there at any DPI.
-forms::PictureBoxDesign LensDesign() {
-    const glass::Layout layout = glass::LayoutAtDpi(forms::DotsPerInch());
-    forms::PictureBoxDesign design;
-    design.place = forms::TwipsRect{forms::PixelsToTwipsX(layout.lensLeft), forms::PixelsToTwipsY(layout.lensTop),
-                                    forms::PixelsToTwipsX(layout.lensWidth), forms::PixelsToTwipsY(layout.lensHeight)};
-    return design;
+// in the picture's pixels at a DPI, so it stays there at any DPI.
+forms::TwipsRect LensPlace(const forms::Container& form, int32_t dotsPerInch) {
+    const glass::Layout layout = glass::LayoutAtDpi(dotsPerInch);
+    return forms::TwipsRect{form.ToTwips(layout.lensLeft), form.ToTwips(layout.lensTop),
+                            form.ToTwips(layout.lensWidth), form.ToTwips(layout.lensHeight)};
+}
+
+// The glass is stored as drawn for 96 DPI; for a monitor of more dots per
+// inch it is drawn instead, crisp at its size there.
+forms::UniqueBitmap GlassPicture(int32_t dotsPerInch) {
+    if (glass::GlassDpi(dotsPerInch) == glass::kDesignDpi)
+        return forms::UniqueBitmap(static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LENS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return DrawnBitmap(pictures::DrawLensBitmap(dotsPerInch));
 }
 
 double NowMs() {
@@ -59,7 +65,7 @@ double NowMs() {
 
 Zoomorb_S::Zoomorb_S()
     : forms::Form(SaverDesign()),
-      Display(*this, LensDesign()),
+      Display(*this, forms::PictureBoxDesign{}),
       Timer1(*this, kViewIntervalMs, [this] { Timer1_Timer(); }),
       Timer2(*this, kCursorIntervalMs, [this] { Timer2_Timer(); }),
       Timer3(*this, kWindowIntervalMs, [this] { Timer3_Timer(); }) {}
@@ -68,22 +74,17 @@ void Zoomorb_S::Form_Load() {
     // Every step stands on its own: one that raises a run-time error (checked
     // arithmetic or conversions, the picture's walk) is skipped and never
     // stops the others.
-    glassDpi_ = forms::DotsPerInch();
+    // The glass starts on the primary monitor, drawn for its DPI.
     FollowMonitors();
+    glassDpi_ = desktop_.Primary().dotsPerInch;
+    metrics_ = desktop_.MetricsAt(glassDpi_);
+    SetDpi(glassDpi_);
+    forms::IgnoreErrors([&] { Move(Left(), Top(), kDesignWidthTwips, kDesignHeightTwips); });
     forms::IgnoreErrors([&] {
         state_ = SetUpSaverState(metrics_, Width(), Height(), forms::SharedRandom(), forms::SecondsSinceMidnight());
     });
     forms::IgnoreErrors([&] { Move(state_.lens.left, state_.lens.top); });
-    forms::IgnoreErrors([&] {
-        if (!Picture()) SetPicture(DrawnBitmap(pictures::DrawLensBitmap(forms::DotsPerInch())));
-        if (Picture()) {
-            uint32_t key = Zoomorb_B::kKeyFromPicture;
-            Zoomorb_B::ShapeFormFromPicture(*this, key);
-        }
-    });
-    const glass::Layout layout = glass::LayoutAtDpi(forms::DotsPerInch());
-    forms::UniqueRegion lens(CreateEllipticRgn(0, 0, layout.lensEllipseWidth, layout.lensEllipseHeight));
-    if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
+    DrawGlass();
     DesktopWnd = GetDesktopWindow();
     DesktopDC = forms::WindowDc(DesktopWnd);
     // Until RestoreAndEnd takes it away, whichever way the saver ends.
@@ -92,12 +93,41 @@ void Zoomorb_S::Form_Load() {
 }
 
 void Zoomorb_S::FollowMonitors() {
-    monitorRects_ = forms::MonitorRects();
+    monitors_ = forms::Monitors();
     std::vector<Monitor> monitors;
-    for (const forms::PixelRect& rect : monitorRects_) monitors.push_back(Monitor{rect, forms::DotsPerInch()});
+    std::vector<forms::PixelRect> areas;
+    for (const forms::MonitorArea& monitor : monitors_) {
+        monitors.push_back(Monitor{monitor.area, monitor.dotsPerInch});
+        areas.push_back(monitor.area);
+    }
     desktop_ = Desktop(std::move(monitors));
     metrics_ = desktop_.MetricsAt(glassDpi_);
-    view_.SetMonitors(monitorRects_);
+    view_.SetMonitors(std::move(areas));
+}
+
+void Zoomorb_S::DrawGlass() {
+    // Each step stands on its own, as at start-up: a glass that could not be
+    // drawn leaves the window as it was.
+    forms::IgnoreErrors([&] {
+        SetPicture(GlassPicture(glassDpi_));
+        if (Picture()) {
+            uint32_t key = Zoomorb_B::kKeyFromPicture;
+            Zoomorb_B::ShapeFormFromPicture(*this, key);
+        }
+    });
+    Display.SetPlace(LensPlace(*this, glassDpi_));
+    const glass::Layout layout = glass::LayoutAtDpi(glassDpi_);
+    forms::UniqueRegion lens(CreateEllipticRgn(0, 0, layout.lensEllipseWidth, layout.lensEllipseHeight));
+    if (SetWindowRgn(Display.Hwnd(), lens.Get(), TRUE)) lens.Release();
+}
+
+void Zoomorb_S::FollowGlassDpi() {
+    // The position is counted afresh in the new DPI's twips, so the glass
+    // stays where it is; its speeds are lengths and follow by themselves.
+    if (!FollowMonitorDpi(state_.lens, glassDpi_, desktop_)) return;
+    metrics_ = desktop_.MetricsAt(glassDpi_);
+    SetDpi(glassDpi_);
+    DrawGlass();
 }
 
 void Zoomorb_S::Form_Unload(int&) { DesktopDC.Reset(); }
@@ -126,8 +156,11 @@ void Zoomorb_S::Timer2_Timer() {
 void Zoomorb_S::Timer3_Timer() {
     // Not every system tells every window when the monitors change (Wine
     // does not): the window step looks for itself.
-    if (forms::MonitorRects() != monitorRects_) FollowMonitors();
+    if (forms::Monitors() != monitors_) FollowMonitors();
     StepWindow(state_.lens, metrics_, forms::SharedRandom(), forms::SecondsSinceMidnight());
+    // The saver moves its window itself, so it sees for itself when the
+    // glass comes onto a monitor of another DPI.
+    FollowGlassDpi();
     Move(state_.lens.left, state_.lens.top);
 }
 
@@ -203,6 +236,13 @@ bool Zoomorb_S::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
             // copies from them.
             FollowMonitors();
             return false;
+        case WM_DPICHANGED:
+            // The system judges by where most of the window is; the glass
+            // goes by its circle's centre, and places itself: the size the
+            // system suggests is not taken.
+            FollowGlassDpi();
+            result = 0;
+            return true;
         default:
             return false;
     }

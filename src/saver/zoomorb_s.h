@@ -10,6 +10,7 @@
 #include "forms/form.h"
 #include "forms/handles.h"
 #include "forms/picture_box.h"
+#include "forms/screen.h"
 #include "forms/timer.h"
 #include "saver/core/desktop.h"
 #include "saver/core/redraw_pacing.h"
@@ -44,6 +45,13 @@ private:
     void EndSaver();
     // Reads the monitors afresh: at start-up, and when their layout changes.
     void FollowMonitors();
+    // Draws the glass for `glassDpi_`, shapes the window to it and places
+    // the lens in it: at start-up, and whenever the glass comes onto a
+    // monitor of another DPI.
+    void DrawGlass();
+    // Whether the glass now lies on a monitor of another DPI; if so, it is
+    // drawn for that one.
+    void FollowGlassDpi();
     // Restores the screen-saver settings and ends the program.
     [[noreturn]] void RestoreAndEnd();
     bool PasswordAccepted();
@@ -56,7 +64,7 @@ private:
     forms::WindowDc DesktopDC;
     POINT CursorPos{};
     MagnifiedView view_{Display};
-    std::vector<forms::PixelRect> monitorRects_;
+    std::vector<forms::MonitorArea> monitors_;
     Desktop desktop_{{}};
     // The DPI the glass is drawn for, and the screen as the motions see it then.
     int32_t glassDpi_ = 96;

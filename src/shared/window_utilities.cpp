@@ -1,8 +1,6 @@
 #include "shared/window_utilities.h"
 
-#include "forms/core/units.h"
 #include "forms/form.h"
-#include "forms/screen.h"
 
 namespace Zoomorb_B {
 
@@ -11,12 +9,10 @@ int16_t AnimOriginY = 0;
 
 void SetTopmost(forms::Form& form, bool topmost) {
     HWND window = form.Hwnd();
-    const float twipsX = forms::TwipsPerPixelX();
-    const float twipsY = forms::TwipsPerPixelY();
-    const int32_t x = forms::TwipsToPixels(form.Left(), twipsX);
-    const int32_t y = forms::TwipsToPixels(form.Top(), twipsY);
-    const int32_t cx = forms::TwipsToPixels(form.Width(), twipsX);
-    const int32_t cy = forms::TwipsToPixels(form.Height(), twipsY);
+    const int32_t x = form.ToPixels(form.Left());
+    const int32_t y = form.ToPixels(form.Top());
+    const int32_t cx = form.ToPixels(form.Width());
+    const int32_t cy = form.ToPixels(form.Height());
     SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, x, y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
