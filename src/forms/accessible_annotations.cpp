@@ -24,7 +24,7 @@ AccessibleAnnotations::~AccessibleAnnotations() { Clear(); }
 bool AccessibleAnnotations::Ready() {
     if (!tried_) {
         tried_ = true;
-        apartment_ = std::make_unique<ComApartment>();
+        apartment_.emplace();
         IAccPropServices* services = nullptr;
         if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                        reinterpret_cast<void**>(&services))))

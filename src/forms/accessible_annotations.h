@@ -8,7 +8,7 @@
 #include <windows.h>
 #include <oleacc.h>
 
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,7 +56,7 @@ private:
     };
 
     bool tried_ = false;
-    std::unique_ptr<ComApartment> apartment_;
+    std::optional<ComApartment> apartment_;
     UniqueHandle<IAccPropServices*, ComReleaseTraits> services_;
     std::vector<HWND> annotated_;
 };
