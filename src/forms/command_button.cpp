@@ -12,6 +12,14 @@ void CommandButton::Create() {
                    parent_.Hwnd());
 }
 
+void CommandButton::SetBackColor(COLORREF color) {
+    if (color == design_.backColor) return;
+    design_.backColor = color;
+    if (!window_.Get()) return;
+    face_.Reset(CreateSolidBrush(color));
+    InvalidateRect(window_.Get(), nullptr, FALSE);
+}
+
 void CommandButton::Press() {
     if (onClick_) onClick_();
 }

@@ -28,6 +28,8 @@ public:
     void Create() override;
     HWND Hwnd() const override { return window_.Get(); }
     const std::wstring& Caption() const { return design_.caption; }
+    COLORREF BackColor() const { return design_.backColor; }
+    void SetBackColor(COLORREF color);
     // Raises Click as a press would, for code that presses the button itself.
     void Press();
 

@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include <algorithm>
+#include <cwctype>
 
 #include "forms/core/numbers.h"
 #include "forms/core/units.h"
@@ -56,6 +57,24 @@ void Form::StopTimers() {
     for (Timer* timer : timers_) timer->Stop();
 }
 
+void Form::AddAccessKey(const Label& label, const Control& target) { accessKeys_.push_back({&label, &target}); }
+
+HWND Form::FirstTabStop() const {
+    HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
+    const bool tabStop = first && IsChild(window_, first) && (GetWindowLongW(first, GWL_STYLE) & WS_TABSTOP);
+    return tabStop ? first : nullptr;
+}
+
+bool Form::FocusByAccessKey(wchar_t typed) {
+    const auto key = static_cast<wchar_t>(std::towupper(static_cast<std::wint_t>(typed)));
+    for (const AccessKeyLink& link : accessKeys_) {
+        if (link.label->AccessKey() != key || !link.target->Hwnd()) continue;
+        SetFocus(link.target->Hwnd());
+        return true;
+    }
+    return false;
+}
+
 void Form::CreateWindowForForm() {
     RegisterFormClass();
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -92,6 +111,12 @@ void Form::Show() {
     const bool firstShow = !window_ || !IsWindowVisible(window_);
     Load();
     if (!window_) return;
+    if (firstShow && !focusedControl_) {
+        // Activation gives it the focus. A form the keyboard can work opens
+        // showing where the keys go, however it was opened.
+        focusedControl_ = FirstTabStop();
+        if (focusedControl_) SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    }
     ShowWindow(window_, SW_SHOW);
     if (firstShow) Form_Resize();
     UpdateWindow(window_);
@@ -106,6 +131,10 @@ void Form::ShowModal() {
             if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
+        // Labels are drawn by their container and have no window the
+        // dialog keyboard could find their access keys in.
+        const bool ours = message.hwnd == window_ || IsChild(window_, message.hwnd);
+        if (ours && message.message == WM_SYSCHAR && FocusByAccessKey(static_cast<wchar_t>(message.wParam))) continue;
         if (!IsDialogMessageW(window_, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -247,6 +276,25 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case WM_ACTIVATE:
+            // As the dialog manager does: the control that had the focus
+            // gets it back when the form is activated again.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(window_, focus)) focusedControl_ = focus;
+            } else if (!HIWORD(wParam) && focusedControl_ && IsChild(window_, focusedControl_)) {
+                SetFocus(focusedControl_);
+                return 0;
+            }
+            break;
+        case WM_UPDATEUISTATE: {
+            // Labels underline their access keys by the state the system
+            // keeps for their container's window.
+            const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
+            if (HIWORD(wParam) & UISF_HIDEACCEL)
+                RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+            return result;
+        }
         case WM_CLOSE:
             OnCloseRequest();
             return 0;
@@ -254,6 +302,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             StopTimers();
             break;
         case WM_NCDESTROY:
+            focusedControl_ = nullptr;
             if (--LoadedForms() == 0) PostQuitMessage(0);
             break;
         default:

@@ -12,6 +12,7 @@
 
 #include "forms/container.h"
 #include "forms/handles.h"
+#include "forms/label.h"
 
 namespace forms {
 
@@ -87,6 +88,9 @@ public:
     // No tick of any timer follows, also none already queued, until the
     // form is loaded again.
     void StopTimers();
+    // Alt + the access key that `label` marks moves the focus to `target`,
+    // as a dialog's static text does for the control it names.
+    void AddAccessKey(const Label& label, const Control& target);
 
 protected:
     virtual void Form_Load() {}
@@ -109,6 +113,8 @@ private:
     // coordinates once the form has been made a child window.
     RECT OuterPixels() const;
     void DestroyAfterUnload();
+    HWND FirstTabStop() const;
+    bool FocusByAccessKey(wchar_t typed);
 
     FormDesign design_;
     HWND window_ = nullptr;
@@ -119,6 +125,14 @@ private:
     UniqueIcon smallIcon_;
     UniqueBrush background_;
     std::vector<Timer*> timers_;
+    struct AccessKeyLink {
+        const Label* label;
+        const Control* target;
+    };
+    std::vector<AccessKeyLink> accessKeys_;
+    // The control with the focus while the form is active: the first tab
+    // stop at first, given back whenever the form is activated again.
+    HWND focusedControl_ = nullptr;
     bool unloading_ = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include "forms/core/numbers.h"
 #include "forms/core/runtime_error.h"
+#include "forms/high_contrast.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "forms/text.h"
@@ -52,8 +53,18 @@ forms::FontDesign Underlined(forms::FontDesign font) {
     return font;
 }
 
-forms::LabelDesign LabelAt(forms::TwipsRect place, std::wstring caption, COLORREF color, forms::FontDesign font) {
-    return forms::LabelDesign{place, std::move(caption), std::move(font), color};
+// The colours come with the theme, at load.
+forms::LabelDesign LabelAt(forms::TwipsRect place, std::wstring caption, forms::FontDesign font) {
+    forms::LabelDesign design;
+    design.place = place;
+    design.caption = std::move(caption);
+    design.font = std::move(font);
+    return design;
+}
+
+forms::LabelDesign WithAccessKey(forms::LabelDesign design) {
+    design.accessKey = true;
+    return design;
 }
 
 // The system's hand follows the user's pointer scheme and size; ours stands
@@ -69,26 +80,25 @@ Zoomorb_P::Zoomorb_P(LANGID uiLanguage)
     : forms::Form(DialogDesign()),
       texts_(DialogTextsFor(uiLanguage)),
       Pic_C(*this, forms::PictureBoxDesign{AtDesign(0, 0, 378, 208), GetSysColor(COLOR_BTNFACE)}),
-      Cmd_End(Pic_C, forms::CommandButtonDesign{AtDesign(288, 144, 77, 21), texts_.ok, texts_.font, kSilver},
-              [this] { Cmd_End_Click(); }),
       Bairitu(Pic_C,
               forms::HScrollBarDesign{AtDesign(148, 48, 113, 17), kMinimumPercent, kMaximumPercent, kArrowStep,
                                       kTrackStep, kDefaultPercent},
               [this] { Bairitu_Change(); }),
+      Cmd_End(Pic_C, forms::CommandButtonDesign{AtDesign(288, 144, 77, 21), texts_.ok, texts_.font, kSilver},
+              [this] { Cmd_End_Click(); }),
       Picture1(Pic_C, forms::PictureBoxDesign{AtDesign(12, 12, 124, 132), GetSysColor(COLOR_BTNFACE),
                                               /*sunkenBorder=*/true, IDB_DIALOG_PICTURE, /*autoSize=*/true,
                                               /*pictureFollowsDpi=*/true}),
-      lbl_Bairitu(Pic_C,
-                  LabelAt(AtDesign(268, 52, 30, 12), PercentText(kDefaultPercent), kBlack, texts_.valueFont)),
-      Label1(Pic_C, LabelAt(AtDesign(12, 152, 203, 13), texts_.escNote, GetSysColor(COLOR_BTNTEXT), texts_.font)),
-      lbl_URL(Pic_C,
-              LabelAt(AtDesign(12, 172, 214, 13), forms::Widen(ZOOMORB_HOME_PAGE), kWhite, Underlined(texts_.font)),
+      lbl_Bairitu(Pic_C, LabelAt(AtDesign(268, 52, 30, 12), PercentText(kDefaultPercent), texts_.valueFont)),
+      Label1(Pic_C, LabelAt(AtDesign(12, 152, 203, 13), texts_.escNote, texts_.font)),
+      lbl_URL(Pic_C, LabelAt(AtDesign(12, 172, 214, 13), forms::Widen(ZOOMORB_HOME_PAGE), Underlined(texts_.font)),
               [this] { lbl_URL_Click(); }),
-      lbl0(Pic_C, LabelAt(AtDesign(148, 32, 26, 13), texts_.magnification, kBlack, texts_.font)),
-      lbl9(Pic_C, LabelAt(AtDesign(148, 12, 165, 13), L"Designed by Quorvat Ver.1.1.0", kWhite, texts_.font)) {
+      lbl0(Pic_C, WithAccessKey(LabelAt(AtDesign(148, 32, 26, 13), texts_.magnification, texts_.font))),
+      lbl9(Pic_C, LabelAt(AtDesign(148, 12, 165, 13), L"Designed by Quorvat Ver.1.1.0", texts_.font)) {
     SetScaleMode(forms::ScaleMode::Pixels);
     Cmd_End.SetPointer(HandPointer());
     lbl_URL.SetPointer(HandPointer());
+    AddAccessKey(lbl0, Bairitu);
 }
 
 void Zoomorb_P::Form_Load() {
@@ -97,7 +107,13 @@ void Zoomorb_P::Form_Load() {
     // is skipped.
     forms::IgnoreErrors([&] { Bairitu.SetValue(forms::ToInt16(Zoomorb_B::Magnification)); });
     Bairitu.SetPointer(Cmd_End.Pointer());
-    forms::IgnoreErrors([&] { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); });
+    forms::IgnoreErrors([&] { ShowValue(); });
+    ApplyColours();
+    // The labels are drawn, not windows: what they say reaches assistive
+    // technology through the windows they belong to.
+    accessible_.SetName(Bairitu.Hwnd(), lbl0.Name());
+    accessible_.SetDialogRole(Hwnd());
+    accessible_.SetDescription(Hwnd(), Label1.Caption());
     // The client area holds the picture box exactly, within the frame the
     // system draws: its size differs between systems and grows with the DPI.
     forms::IgnoreErrors([&] {
@@ -121,15 +137,36 @@ void Zoomorb_P::Form_Load() {
 
 void Zoomorb_P::Form_Resize() {
     // The band's period follows the picture box; the rows drawn follow the
-    // dialog's own client height.
+    // dialog's own client height. A high-contrast theme gets its plain
+    // window colour, on which its text colour reads.
+    const bool highContrast = forms::HighContrastOn();
     const int32_t bandHeight = Pic_C.ScaleHeight();
     for (const int32_t row : GradientRows(forms::ToInt32(ScaleHeight()))) {
         const RowColour colour = GradientRowColour(row, bandHeight);
-        Pic_C.Line(0, row, Pic_C.ScaleWidth(), row, RGB(colour.r, colour.g, colour.b));
+        Pic_C.Line(0, row, Pic_C.ScaleWidth(), row,
+                   highContrast ? GetSysColor(COLOR_WINDOW) : RGB(colour.r, colour.g, colour.b));
     }
 }
 
-void Zoomorb_P::Bairitu_Change() { lbl_Bairitu.SetCaption(PercentText(Bairitu.Value())); }
+void Zoomorb_P::ApplyColours() {
+    // Light texts on the band's dark ends, dark ones on its light middle.
+    const bool highContrast = forms::HighContrastOn();
+    const auto ink = [&](COLORREF design) { return highContrast ? GetSysColor(COLOR_WINDOWTEXT) : design; };
+    lbl9.SetForeColor(ink(kWhite));
+    lbl0.SetForeColor(ink(kBlack));
+    lbl_Bairitu.SetForeColor(ink(kBlack));
+    Label1.SetForeColor(ink(GetSysColor(COLOR_BTNTEXT)));
+    lbl_URL.SetForeColor(ink(kWhite));
+    // The button's caption is in the theme's button-text colour either way.
+    Cmd_End.SetBackColor(highContrast ? GetSysColor(COLOR_BTNFACE) : kSilver);
+}
+
+void Zoomorb_P::ShowValue() {
+    lbl_Bairitu.SetCaption(PercentText(Bairitu.Value()));
+    accessible_.SetValue(Bairitu.Hwnd(), lbl_Bairitu.Caption());
+}
+
+void Zoomorb_P::Bairitu_Change() { ShowValue(); }
 
 std::wstring Zoomorb_P::PercentText(int16_t value) const {
     return forms::Widen(forms::DecimalText(value)) + texts_.percentSign;
@@ -151,18 +188,34 @@ void Zoomorb_P::Cmd_End_Click() {
 void Zoomorb_P::Form_Unload(int&) { Zoomorb_B::AnimateClose(Hwnd()); }
 
 bool Zoomorb_P::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    // The modal loop passes keys through IsDialogMessage, which reports Enter
-    // as IDOK and Escape as IDCANCEL, from no control: Enter presses OK,
-    // Escape closes without saving.
-    if (message != WM_COMMAND || lParam != 0) return false;
-    result = 0;
-    switch (LOWORD(wParam)) {
-        case IDOK:
-            Cmd_End_Click();
-            return true;
-        case IDCANCEL:
-            Unload();
-            return true;
+    switch (message) {
+        case WM_COMMAND:
+            // The modal loop passes keys through IsDialogMessage, which
+            // reports Enter as IDOK and Escape as IDCANCEL, from no control:
+            // Enter presses OK, Escape closes without saving.
+            if (lParam != 0) return false;
+            result = 0;
+            if (LOWORD(wParam) == IDOK) {
+                Cmd_End_Click();
+                return true;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                Unload();
+                return true;
+            }
+            return false;
+        case WM_SETTINGCHANGE:
+            if (wParam != SPI_SETHIGHCONTRAST) return false;
+            [[fallthrough]];
+        case WM_SYSCOLORCHANGE:
+            // A theme switched on or off while the dialog is open.
+            ApplyColours();
+            Form_Resize();
+            RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return false;
+        case WM_DESTROY:
+            accessible_.Clear();
+            return false;
         default:
             return false;
     }

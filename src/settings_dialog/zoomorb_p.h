@@ -1,8 +1,11 @@
 #pragma once
 // The settings dialog: the magnification on a scroll bar with a live
 // percentage beside it, saved with OK, over a grey-blue gradient that the
-// dialog draws itself. Geometry is kept in twips, so it follows the DPI.
+// dialog draws itself (in a high-contrast theme, the theme's colours).
+// Geometry is kept in twips, so it follows the DPI. The keyboard works it
+// all, and assistive technology hears what its drawn labels say.
 
+#include "forms/accessible_annotations.h"
 #include "forms/command_button.h"
 #include "forms/form.h"
 #include "forms/hscroll_bar.h"
@@ -24,9 +27,10 @@ private:
 
 public:
     // Declared in the order their windows are made, which is the tab order.
+    // The scroll bar comes first, so the dialog opens with the focus on it.
     forms::PictureBox Pic_C;
-    forms::CommandButton Cmd_End;
     forms::HScrollBar Bairitu;
+    forms::CommandButton Cmd_End;
     forms::PictureBox Picture1;
     forms::Label lbl_Bairitu;
     forms::Label Label1;
@@ -44,9 +48,15 @@ protected:
 
 private:
     std::wstring PercentText(int16_t value) const;
+    void ShowValue();
+    // The design's colours, or the theme's in high contrast.
+    void ApplyColours();
     void Bairitu_Change();
     void Cmd_End_Click();
     void lbl_URL_Click();
+
+    // Last, so that it takes its annotations back while the windows exist.
+    forms::AccessibleAnnotations accessible_;
 };
 
 Zoomorb_P& SettingsDialog();

@@ -48,6 +48,26 @@ void StepRight(HWND scrollBar) {
     SendMessageW(GetParent(scrollBar), WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(scrollBar));
 }
 
+void Press(const Keystroke& stroke) {
+    if (stroke.modifier) keybd_event(stroke.modifier, 0, 0, 0);
+    keybd_event(stroke.key, 0, 0, 0);
+    keybd_event(stroke.key, 0, KEYEVENTF_KEYUP, 0);
+    if (stroke.modifier) keybd_event(stroke.modifier, 0, KEYEVENTF_KEYUP, 0);
+}
+
+bool WaitForFocus(HWND control, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &thread) && thread.hwndFocus == control &&
+            GetForegroundWindow() == GetAncestor(control, GA_ROOT))
+            return true;
+        PumpMessagesFor(20ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+}
+
 HWND WaitForMessageBox(DWORD processId, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {

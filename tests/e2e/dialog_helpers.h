@@ -35,6 +35,16 @@ int ScrollPosition(HWND scrollBar);
 // One arrow step to the right, as a click on the arrow makes it.
 void StepRight(HWND scrollBar);
 
+// A key as the keyboard sends it, with a modifier (Shift, Alt) held around it.
+struct Keystroke {
+    BYTE key;
+    BYTE modifier = 0;
+};
+void Press(const Keystroke& stroke);
+// Whether `control` has its process's keyboard focus, in the foreground
+// window, within `timeout`: where pressed keys go.
+bool WaitForFocus(HWND control, std::chrono::milliseconds timeout);
+
 // A message box of the process, once it shows, and the text it says.
 HWND WaitForMessageBox(DWORD processId, std::chrono::milliseconds timeout);
 std::wstring MessageBoxText(HWND box);

@@ -337,19 +337,21 @@ TEST(SaverWindow, TheLensShowsTheDesktopAtLowMagnificationsAveragedWhereItShrink
         for (const auto end = std::chrono::steady_clock::now() + 30s;
              judged < 25 && std::chrono::steady_clock::now() < end && process.IsRunning();
              std::this_thread::sleep_for(50ms)) {
-            // The glass itself, when it lies near the spot the middle of the
-            // lens shows (4 lens pixels each way, and as far as the cursor
-            // moves between a redraw and this sample), is part of the
-            // picture: such samples are not judged.
+            // The middle of the lens shows 4 lens pixels each way around
+            // where the cursor was at the last redraw (it moves some way
+            // before this sample). Samples where that spot may reach past
+            // the screen's edge, or show the glass itself, are not judged.
             POINT cursor{};
             GetCursorPos(&cursor);
-            RECT nearGlass = WindowRectOf(saver);
             const int reach = 4 * 100 / c.magnification + 48;
+            RECT nearGlass = WindowRectOf(saver);
             InflateRect(&nearGlass, reach, reach);
+            RECT wellInside{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            InflateRect(&wellInside, -reach, -reach);
             const RECT lensRect = WindowRectOf(lens);
             const POINT middle{(lensRect.left + lensRect.right) / 2, (lensRect.top + lensRect.bottom) / 2};
             const ScreenImage image(RECT{middle.x - 4, middle.y - 4, middle.x + 4, middle.y + 4});
-            if (PtInRect(&nearGlass, cursor)) continue;
+            if (PtInRect(&nearGlass, cursor) || !PtInRect(&wellInside, cursor)) continue;
             ++judged;
             int blackPixels = 0, unevenPixels = 0;
             for (int y = 0; y < image.Height(); ++y)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "dialog_helpers.h"
 #include "harness.h"
@@ -120,6 +121,43 @@ TEST(SettingsDialog, EnterSavesAndEscapeClosesWithoutSaving) {
         EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), c.settingsAfter);
     }
     ForgetEscapePresses();
+}
+
+// From the moment it opens, the keyboard reaches the scroll bar: arrows,
+// pages and ends move it; Tab and Shift+Tab go between it and OK; Alt with
+// its label's access key brings the focus back to it; Enter saves. The same
+// keys work in either language: scripts/test runs this again in Japanese,
+// and names the language the dialog, a child of this process, must be in.
+TEST(SettingsDialog, TheKeyboardWorksItFromTheStart) {
+    if (const char* expected = std::getenv("ZOOMORB_EXPECTED_UI_LANGUAGE"))
+        ASSERT_EQ(GetUserDefaultUILanguage(), std::strtoul(expected, nullptr, 10));
+    const Keystroke tab{VK_TAB}, home{VK_HOME}, end{VK_END};
+    const struct {
+        const char* name;
+        std::vector<Keystroke> keys;
+        const char* saved;
+    } cases[] = {
+        {"Right", {{VK_RIGHT}}, "210"},
+        {"Page Up", {{VK_PRIOR}}, "150"},
+        {"Home", {home}, "10"},
+        {"End", {end}, "500"},
+        {"Tab, Home", {tab, home}, "200"},
+        {"Tab, Shift+Tab, End", {tab, {VK_TAB, VK_SHIFT}, end}, "500"},
+        {"Tab, Alt+M, Home", {tab, {'M', VK_MENU}, home}, "10"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramCopy program;
+        SaverProcess process(program, "/c");
+        const OpenDialog dialog = FindDialog(process);
+        ASSERT_NE(dialog.scrollBar, nullptr);
+        ASSERT_TRUE(WaitForFocus(dialog.scrollBar, kStartTimeout)) << "the scroll bar has not the focus at open";
+        for (const Keystroke& key : c.keys) Press(key);
+        Press({VK_RETURN});
+        const auto code = process.WaitForExit(kEndsAtOnce);
+        ASSERT_TRUE(code.has_value()) << "still running after Enter";
+        EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), SettingsWith(c.saved));
+    }
 }
 
 TEST(SettingsDialog, ClosingWithoutOkLeavesTheFileAsItWas) {

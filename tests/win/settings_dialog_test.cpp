@@ -1,7 +1,8 @@
 // The settings dialog in-process: its words in each UI language, what
 // Form_Load shows for a stored value, the scroll bar's steps and Change
 // events, what OK writes, the gradient in the picture box's persistent
-// image, the dialog's place and size, and a layout where nothing overlaps.
+// image, the dialog's place and size, a layout where nothing overlaps, what
+// assistive technology is told, and its colours in a high-contrast theme.
 
 #include <windows.h>
 
@@ -13,8 +14,10 @@
 #include <optional>
 #include <thread>
 
+#include "annotation_store.h"
 #include "file_bytes.h"
 #include "forms/handles.h"
+#include "forms/high_contrast.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "forms/text.h"
@@ -45,6 +48,7 @@ protected:
     }
     void TearDown() override {
         forms::SetEndProgramHook({});
+        forms::SetHighContrastHook({});
         DeleteFileW(path_.c_str());
         // Unloading the last form asks the message loop to quit; no loop runs here.
         MSG message;
@@ -71,10 +75,11 @@ TEST_F(SettingsDialogTest, TheWordsFollowTheUserInterfaceLanguage) {
         const wchar_t* escNote;
         const wchar_t* value;
     } cases[] = {
-        {kJapanese, L"倍率", L"注 ： セーバーの終了はESCキーのみ", L"200％"},
-        {kEnglish, L"Magnification", L"Note: only the Esc key ends the saver", L"200%"},
-        {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), L"Magnification", L"Note: only the Esc key ends the saver", L"200%"},
-        {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), L"Magnification",
+        {kJapanese, L"倍率(&M)", L"注 ： セーバーの終了はESCキーのみ", L"200％"},
+        {kEnglish, L"&Magnification", L"Note: only the Esc key ends the saver", L"200%"},
+        {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), L"&Magnification", L"Note: only the Esc key ends the saver",
+         L"200%"},
+        {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), L"&Magnification",
          L"Note: only the Esc key ends the saver", L"200%"},
     };
     for (const auto& c : cases) {
@@ -309,12 +314,94 @@ TEST_F(SettingsDialogTest, TheButtonAndTheScrollBarShowTheHand) {
     EXPECT_NE(PointerOver(dialog.Picture1.Hwnd()), hand);
 }
 
-TEST_F(SettingsDialogTest, TabReachesOkThenTheScrollBar) {
+// The keys go where they went before another window took them, a message
+// box or another program: the dialog has the focus back on its control.
+TEST_F(SettingsDialogTest, TheFocusComesBackToItsControl) {
     Zoomorb_P dialog;
-    dialog.Load();
-    HWND first = GetNextDlgTabItem(dialog.Hwnd(), nullptr, FALSE);
-    EXPECT_EQ(first, dialog.Cmd_End.Hwnd());
-    EXPECT_EQ(GetNextDlgTabItem(dialog.Hwnd(), first, FALSE), dialog.Bairitu.Hwnd());
+    dialog.Show();
+    EXPECT_EQ(GetFocus(), dialog.Bairitu.Hwnd()) << "the scroll bar has not the focus at open";
+    SetFocus(dialog.Cmd_End.Hwnd());
+    forms::UniqueWindow other(CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                              nullptr, nullptr, nullptr));
+    SetActiveWindow(other.Get());
+    ASSERT_NE(GetFocus(), dialog.Cmd_End.Hwnd());
+    SetActiveWindow(dialog.Hwnd());
+    EXPECT_EQ(GetFocus(), dialog.Cmd_End.Hwnd());
+}
+
+// The labels are drawn, so what they say reaches a screen reader through
+// the windows they belong to: the scroll bar is named by its label, without
+// the access key, and valued by the shown percentage, kept current; the
+// dialog is described by the note. All of it goes with the dialog.
+TEST_F(SettingsDialogTest, AssistiveTechnologyIsToldWhatTheLabelsSay) {
+    test_accessibility::AnnotationStore annotations;
+    const struct {
+        LANGID uiLanguage;
+        const wchar_t* name;
+        const wchar_t* value;
+        const wchar_t* valueAfterAStep;
+        const wchar_t* description;
+    } cases[] = {
+        {kJapanese, L"倍率", L"200％", L"210％", L"注 ： セーバーの終了はESCキーのみ"},
+        {kEnglish, L"Magnification", L"200%", L"210%", L"Note: only the Esc key ends the saver"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.uiLanguage);
+        {
+            Zoomorb_P dialog(c.uiLanguage);
+            dialog.Load();
+            const HWND bar = dialog.Bairitu.Hwnd();
+            EXPECT_EQ(annotations.Text(bar, PROPID_ACC_NAME), c.name);
+            EXPECT_EQ(annotations.Text(bar, PROPID_ACC_VALUE), c.value);
+            Scroll(dialog, SB_LINERIGHT);
+            EXPECT_EQ(annotations.Text(bar, PROPID_ACC_VALUE), c.valueAfterAStep);
+            EXPECT_EQ(annotations.Text(dialog.Hwnd(), PROPID_ACC_DESCRIPTION), c.description);
+            EXPECT_EQ(annotations.Number(dialog.Hwnd(), PROPID_ACC_ROLE), ROLE_SYSTEM_DIALOG);
+            // Unloaded in one case: its windows go, the object stays.
+            if (c.uiLanguage == kJapanese) {
+                dialog.Unload();
+                EXPECT_EQ(annotations.Count(), 0u) << "annotations outlive the dialog's windows";
+            }
+        }
+        EXPECT_EQ(annotations.Count(), 0u) << "annotations outlive the dialog";
+    }
+}
+
+// In a high-contrast theme the texts take the theme's text colour over its
+// window colour, at open and whenever the theme is switched while the
+// dialog is open. Wine cannot switch the theme: the test answers for it.
+TEST_F(SettingsDialogTest, HighContrastDrawsInTheThemesColours) {
+    bool highContrast = true;
+    forms::SetHighContrastHook([&] { return highContrast; });
+    Zoomorb_P dialog(kEnglish);
+    dialog.Show();
+    const struct {
+        const forms::Label& label;
+        COLORREF design;
+    } labels[] = {{dialog.lbl9, RGB(255, 255, 255)},
+                  {dialog.lbl0, RGB(0, 0, 0)},
+                  {dialog.lbl_Bairitu, RGB(0, 0, 0)},
+                  {dialog.Label1, GetSysColor(COLOR_BTNTEXT)},
+                  {dialog.lbl_URL, RGB(255, 255, 255)}};
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        bool on;
+    } steps[] = {{"opened in high contrast", 0, 0, true},
+                 {"colours changed to normal", WM_SYSCOLORCHANGE, 0, false},
+                 {"high contrast switched on", WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, true}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        highContrast = step.on;
+        if (step.message) SendMessageW(dialog.Hwnd(), step.message, step.wParam, 0);
+        for (const auto& l : labels)
+            EXPECT_EQ(l.label.ForeColor(), step.on ? GetSysColor(COLOR_WINDOWTEXT) : l.design)
+                << forms::Narrow(l.label.Caption());
+        EXPECT_EQ(dialog.Cmd_End.BackColor(), step.on ? GetSysColor(COLOR_BTNFACE) : RGB(192, 192, 192));
+        EXPECT_EQ(GetPixel(dialog.Pic_C.hDC(), 0, 0), step.on ? GetSysColor(COLOR_WINDOW) : RGB(0, 0, 30));
+        EXPECT_EQ(GetPixel(dialog.Pic_C.hDC(), 0, 104), step.on ? GetSysColor(COLOR_WINDOW) : RGB(220, 220, 250));
+    }
 }
 
 TEST_F(SettingsDialogTest, LabelsSizeThemselvesToTheirText) {
