@@ -6,10 +6,16 @@ CommandButton::CommandButton(Container& parent, CommandButtonDesign design, std:
     : Control(parent, design.place), design_(std::move(design)), onClick_(std::move(onClick)) {}
 
 void CommandButton::Create() {
-    font_ = CreateDesignFont(design_.font);
+    font_ = CreateDesignFont(design_.font, parent_.Dpi());
     face_.Reset(CreateSolidBrush(design_.backColor));
     window_.Create(L"BUTTON", design_.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, PixelRect(),
                    parent_.Hwnd());
+}
+
+void CommandButton::FollowDpi() {
+    font_ = CreateDesignFont(design_.font, parent_.Dpi());
+    Control::FollowDpi();
+    if (window_.Get()) InvalidateRect(window_.Get(), nullptr, FALSE);
 }
 
 void CommandButton::SetBackColor(COLORREF color) {

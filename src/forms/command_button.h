@@ -35,6 +35,7 @@ public:
 
     bool OnCommand(WORD code) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    void FollowDpi() override;
 
 private:
     CommandButtonDesign design_;

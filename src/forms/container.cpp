@@ -24,6 +24,11 @@ RECT ToPixels(const Container& container, const TwipsRect& place) {
 
 RECT Control::PixelRect() const { return ToPixels(parent_, place_); }
 
+void Container::ControlsFollowDpi() {
+    for (Control* control : controls_) control->FollowDpi();
+    for (WindowlessControl* control : windowless_) control->FollowDpi();
+}
+
 void Control::SetPlace(TwipsRect place) {
     place_ = place;
     const RECT area = PixelRect();

@@ -36,6 +36,8 @@ public:
 protected:
     // Creates the child windows of every control, in the order they were added.
     void CreateControls();
+    // Every control takes its place and fonts at the container's new DPI.
+    void ControlsFollowDpi();
     // Paints the windowless controls over what the container drew.
     void PaintWindowless(HDC dc);
     // The messages every container handles alike: its child controls'
@@ -83,6 +85,9 @@ public:
     const TwipsRect& Place() const { return place_; }
     // Moves and sizes the control's window to a new place in its container.
     void SetPlace(TwipsRect place);
+    // Its container's twips now stand for another number of pixels: it
+    // takes its place (and its fonts) at the new DPI.
+    virtual void FollowDpi() { SetPlace(place_); }
     // Position and size in the parent's pixels.
     RECT PixelRect() const;
 
@@ -103,6 +108,8 @@ public:
 
     virtual void Paint(HDC dc) = 0;
     virtual void OnClick() {}
+    // As for a control; a windowless one's place converts as it is painted.
+    virtual void FollowDpi() { Invalidate(); }
     RECT PixelRect() const;
     HCURSOR Pointer() const { return pointer_; }
     void SetPointer(HCURSOR pointer) { pointer_ = pointer; }

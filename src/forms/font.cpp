@@ -20,19 +20,23 @@ LOGFONTW SystemDialogFont() {
 
 // A negative height asks for the character height without the leading, as
 // point sizes are meant.
-LONG HeightOf(float points) { return -TwipsToPixels(ToInt32(points * kTwipsPerPoint), TwipsPerPixelY()); }
+LONG HeightOf(float points, int32_t dotsPerInch) {
+    return -TwipsToPixels(ToInt32(points * kTwipsPerPoint), dotsPerInch);
+}
 
 }  // namespace
 
-UniqueFont CreateDesignFont(const FontDesign& design) {
+UniqueFont CreateDesignFont(const FontDesign& design, int32_t dotsPerInch) {
     if (design.face.empty()) {
         LOGFONTW font = SystemDialogFont();
-        if (design.points > 0) font.lfHeight = HeightOf(design.points);
+        // The system gives its font for the screen's DPI.
+        font.lfHeight = design.points > 0 ? HeightOf(design.points, dotsPerInch)
+                                          : MulDiv(font.lfHeight, dotsPerInch, DotsPerInch());
         font.lfUnderline = design.underline;
         return UniqueFont(CreateFontIndirectW(&font));
     }
     LOGFONTW font{};
-    font.lfHeight = HeightOf(design.points);
+    font.lfHeight = HeightOf(design.points, dotsPerInch);
     font.lfWeight = FW_NORMAL;
     font.lfUnderline = design.underline;
     font.lfCharSet = design.charset;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include <string>
 
 #include "forms/handles.h"
@@ -20,6 +22,7 @@ struct FontDesign {
     bool underline = false;
 };
 
-UniqueFont CreateDesignFont(const FontDesign& design);
+// The font at a display's dots per inch, so that a point is a point there.
+UniqueFont CreateDesignFont(const FontDesign& design, int32_t dotsPerInch);
 
 }  // namespace forms

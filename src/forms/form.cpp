@@ -48,6 +48,12 @@ Form::~Form() {
 
 void Form::AddTimer(Timer& timer) { timers_.push_back(&timer); }
 
+void Form::SetDpi(int32_t dotsPerInch) {
+    if (dotsPerInch <= 0 || dotsPerInch == dpi_) return;
+    dpi_ = dotsPerInch;
+    ControlsFollowDpi();
+}
+
 void Form::RemoveTimer(Timer& timer) {
     timer.Stop();
     timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());

@@ -55,7 +55,8 @@ public:
     int32_t Dpi() const override { return dpi_; }
     // The form now lies where twips stand for another number of pixels (a
     // monitor of a DPI of its own); its geometry counts in them from now on.
-    void SetDpi(int32_t dotsPerInch) { dpi_ = dotsPerInch; }
+    // Its controls and their fonts follow.
+    void SetDpi(int32_t dotsPerInch);
 
     // Outer rectangle in twips, relative to the screen.
     int32_t Left() const;

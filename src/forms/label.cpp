@@ -7,9 +7,16 @@ namespace forms {
 Label::Label(Container& parent, LabelDesign design, std::function<void()> onClick)
     : WindowlessControl(parent, design.place),
       design_(std::move(design)),
-      font_(CreateDesignFont(design_.font)),
+      font_(CreateDesignFont(design_.font, parent.Dpi())),
       onClick_(std::move(onClick)) {
     FitToText();
+}
+
+void Label::FollowDpi() {
+    Invalidate();
+    font_ = CreateDesignFont(design_.font, parent_.Dpi());
+    FitToText();
+    Invalidate();
 }
 
 void Label::SetCaption(std::wstring caption) {

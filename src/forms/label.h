@@ -43,6 +43,7 @@ public:
 
     void Paint(HDC dc) override;
     void OnClick() override;
+    void FollowDpi() override;
 
 private:
     // Auto size: the place's width and height become those of the text.

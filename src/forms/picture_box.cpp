@@ -45,6 +45,16 @@ void PictureBox::Create() {
     CreateControls();
 }
 
+void PictureBox::FollowDpi() {
+    Control::FollowDpi();
+    if (design_.autoSize && picture_) FitToPicture();
+    // What was drawn keeps its pixels; the stored picture is shown anew at
+    // its size for this DPI.
+    DrawPicture();
+    Refresh();
+    ControlsFollowDpi();
+}
+
 SIZE PictureBox::ShownPictureSize() const {
     BITMAP info{};
     GetObjectW(picture_.Get(), sizeof info, &info);

@@ -30,6 +30,7 @@ public:
     void Create() override;
     HWND Hwnd() const override { return window_; }
     int32_t Dpi() const override { return parent_.Dpi(); }
+    void FollowDpi() override;
     // The device context of the persistent image.
     HDC hDC() const { return image_.Get(); }
     int32_t ScaleWidth() const { return width_; }

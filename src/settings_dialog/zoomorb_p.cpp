@@ -10,6 +10,8 @@
 #include "forms/screen.h"
 #include "forms/text.h"
 #include "resources/resource_ids.h"
+#include "forms/core/units.h"
+#include "settings_dialog/core/dialog_layout.h"
 #include "settings_dialog/core/gradient.h"
 #include "shared/captions.h"
 #include "shared/core/settings_value.h"
@@ -19,12 +21,11 @@
 namespace zoomorb::settings_dialog {
 namespace {
 
-// The layout was drawn at 96 DPI, 15 twips to the pixel.
-constexpr int32_t kDesignTwipsPerPixel = 15;
-
-constexpr forms::TwipsRect AtDesign(int32_t left, int32_t top, int32_t width, int32_t height) {
-    return forms::TwipsRect{left * kDesignTwipsPerPixel, top * kDesignTwipsPerPixel, width * kDesignTwipsPerPixel,
-                            height * kDesignTwipsPerPixel};
+// Places are kept in twips, which the engine turns into pixels at the
+// dialog's DPI.
+constexpr forms::TwipsRect Twips(DesignRect rect) {
+    return forms::TwipsRect{forms::DesignToTwips(rect.left), forms::DesignToTwips(rect.top),
+                            forms::DesignToTwips(rect.width), forms::DesignToTwips(rect.height)};
 }
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -79,22 +80,22 @@ HCURSOR HandPointer() {
 Zoomorb_P::Zoomorb_P(LANGID uiLanguage)
     : forms::Form(DialogDesign()),
       texts_(DialogTextsFor(uiLanguage)),
-      Pic_C(*this, forms::PictureBoxDesign{AtDesign(0, 0, 378, 208), GetSysColor(COLOR_BTNFACE)}),
+      Pic_C(*this, forms::PictureBoxDesign{Twips(kDialogDesign.background), GetSysColor(COLOR_BTNFACE)}),
       Bairitu(Pic_C,
-              forms::HScrollBarDesign{AtDesign(148, 48, 113, 17), kMinimumPercent, kMaximumPercent, kArrowStep,
+              forms::HScrollBarDesign{Twips(kDialogDesign.scrollBar), kMinimumPercent, kMaximumPercent, kArrowStep,
                                       kTrackStep, kDefaultPercent},
               [this] { Bairitu_Change(); }),
-      Cmd_End(Pic_C, forms::CommandButtonDesign{AtDesign(288, 144, 77, 21), texts_.ok, texts_.font, kSilver},
+      Cmd_End(Pic_C, forms::CommandButtonDesign{Twips(kDialogDesign.okButton), texts_.ok, texts_.font, kSilver},
               [this] { Cmd_End_Click(); }),
-      Picture1(Pic_C, forms::PictureBoxDesign{AtDesign(12, 12, 124, 132), GetSysColor(COLOR_BTNFACE),
+      Picture1(Pic_C, forms::PictureBoxDesign{Twips(kDialogDesign.picture), GetSysColor(COLOR_BTNFACE),
                                               /*sunkenBorder=*/true, IDB_DIALOG_PICTURE, /*autoSize=*/true,
                                               /*pictureFollowsDpi=*/true}),
-      lbl_Bairitu(Pic_C, LabelAt(AtDesign(268, 52, 30, 12), PercentText(kDefaultPercent), texts_.valueFont)),
-      Label1(Pic_C, LabelAt(AtDesign(12, 152, 203, 13), texts_.escNote, texts_.font)),
-      lbl_URL(Pic_C, LabelAt(AtDesign(12, 172, 214, 13), forms::Widen(ZOOMORB_HOME_PAGE), Underlined(texts_.font)),
+      lbl_Bairitu(Pic_C, LabelAt(Twips(kDialogDesign.value), PercentText(kDefaultPercent), texts_.valueFont)),
+      Label1(Pic_C, LabelAt(Twips(kDialogDesign.escapeNote), texts_.escNote, texts_.font)),
+      lbl_URL(Pic_C, LabelAt(Twips(kDialogDesign.link), forms::Widen(ZOOMORB_HOME_PAGE), Underlined(texts_.font)),
               [this] { lbl_URL_Click(); }),
-      lbl0(Pic_C, WithAccessKey(LabelAt(AtDesign(148, 32, 26, 13), texts_.magnification, texts_.font))),
-      lbl9(Pic_C, LabelAt(AtDesign(148, 12, 165, 13), L"Designed by Quorvat Ver.1.1.0", texts_.font)) {
+      lbl0(Pic_C, WithAccessKey(LabelAt(Twips(kDialogDesign.magnification), texts_.magnification, texts_.font))),
+      lbl9(Pic_C, LabelAt(Twips(kDialogDesign.credit), L"Designed by Quorvat Ver.1.1.0", texts_.font)) {
     SetScaleMode(forms::ScaleMode::Pixels);
     Cmd_End.SetPointer(HandPointer());
     lbl_URL.SetPointer(HandPointer());
@@ -116,12 +117,8 @@ void Zoomorb_P::Form_Load() {
     accessible_.SetDescription(Hwnd(), Label1.Caption());
     // The client area holds the picture box exactly, within the frame the
     // system draws: its size differs between systems and grows with the DPI.
-    forms::IgnoreErrors([&] {
-        SetWidth(forms::ToInt32((Pic_C.ScaleWidth() + FrameSize().cx) * double{forms::TwipsPerPixelX()}));
-    });
-    forms::IgnoreErrors([&] {
-        SetHeight(forms::ToInt32((Pic_C.ScaleHeight() + FrameSize().cy) * double{forms::TwipsPerPixelY()}));
-    });
+    forms::IgnoreErrors([&] { SetWidth(ToTwips(Pic_C.ScaleWidth() + FrameSize().cx)); });
+    forms::IgnoreErrors([&] { SetHeight(ToTwips(Pic_C.ScaleHeight() + FrameSize().cy)); });
     forms::IgnoreErrors([&] {
         const int32_t left = forms::CheckedInt32(forms::IntDiv(forms::ScreenWidthTwips() - int64_t{Width()}, 2));
         const int32_t top = forms::CheckedInt32(forms::IntDiv(forms::ScreenHeightTwips() - int64_t{Height()}, 2));
@@ -213,6 +210,19 @@ bool Zoomorb_P::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
             Form_Resize();
             RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             return false;
+        case WM_DPICHANGED: {
+            // Moved onto a monitor of another scale, or its scale changed:
+            // the dialog takes the rectangle the system suggests for the new
+            // DPI and lays out its picture, fonts and controls anew.
+            SetDpi(HIWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            Form_Resize();
+            RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            result = 0;
+            return true;
+        }
         case WM_DESTROY:
             accessible_.Clear();
             return false;

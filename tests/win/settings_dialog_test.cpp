@@ -414,5 +414,56 @@ TEST_F(SettingsDialogTest, LabelsSizeThemselvesToTheirText) {
     EXPECT_EQ(wider.bottom - wider.top, percent.bottom - percent.top);
 }
 
+// Moved onto a monitor of another scale: the dialog takes the rectangle the
+// system suggests and lays out its controls, picture and fonts at the new
+// DPI; back on the first monitor it is as it was.
+TEST_F(SettingsDialogTest, ADpiChangeLaysTheDialogOutAnewInTheSuggestedRectangle) {
+    Zoomorb_P dialog(kEnglish);
+    dialog.Load();
+    const auto sizeOf = [](HWND window) {
+        RECT area{};
+        GetWindowRect(window, &area);
+        return SIZE{area.right - area.left, area.bottom - area.top};
+    };
+    const auto clientOf = [](HWND window) {
+        RECT area{};
+        GetClientRect(window, &area);
+        return SIZE{area.right, area.bottom};
+    };
+    const SIZE picture96 = clientOf(dialog.Picture1.Hwnd());
+    const LONG labelHeight96 = dialog.lbl0.PixelRect().bottom - dialog.lbl0.PixelRect().top;
+    const struct {
+        WORD dpi;
+        RECT suggested;
+        SIZE background, bar, ok;
+        int pictureTimes2;  // the picture's client size at this DPI, as twice the 96-DPI one times DPI / 96
+    } cases[] = {
+        {144, {100, 80, 100 + 579, 80 + 352}, {567, 312}, {170, 26}, {116, 32}, 3},
+        {192, {50, 40, 50 + 768, 40 + 456}, {756, 416}, {226, 34}, {154, 42}, 4},
+        {96, {200, 150, 200 + 386, 150 + 235}, {378, 208}, {113, 17}, {77, 21}, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        SendMessageW(dialog.Hwnd(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&c.suggested));
+        RECT outer{};
+        GetWindowRect(dialog.Hwnd(), &outer);
+        EXPECT_TRUE(EqualRect(&outer, &c.suggested));
+        const SIZE background = clientOf(dialog.Pic_C.Hwnd()), bar = sizeOf(dialog.Bairitu.Hwnd()),
+                   ok = sizeOf(dialog.Cmd_End.Hwnd()), picture = clientOf(dialog.Picture1.Hwnd());
+        EXPECT_EQ(background.cx, c.background.cx);
+        EXPECT_EQ(background.cy, c.background.cy);
+        EXPECT_EQ(bar.cx, c.bar.cx);
+        EXPECT_EQ(bar.cy, c.bar.cy);
+        EXPECT_EQ(ok.cx, c.ok.cx);
+        EXPECT_EQ(ok.cy, c.ok.cy);
+        EXPECT_EQ(picture.cx * 2, picture96.cx * c.pictureTimes2);
+        EXPECT_EQ(picture.cy * 2, picture96.cy * c.pictureTimes2);
+        // The labels' fonts grow with the DPI.
+        const LONG labelHeight = dialog.lbl0.PixelRect().bottom - dialog.lbl0.PixelRect().top;
+        EXPECT_NEAR(labelHeight * 2, labelHeight96 * c.pictureTimes2, 4);
+    }
+    dialog.Unload();
+}
+
 }  // namespace
 }  // namespace zoomorb::settings_dialog
