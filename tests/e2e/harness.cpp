@@ -7,6 +7,8 @@
 #include <thread>
 #include <utility>
 
+#include "app/session_lock.h"
+
 namespace e2e {
 namespace {
 
@@ -101,6 +103,14 @@ SaverProcess::~SaverProcess() {
     WaitForSingleObject(info_.hProcess, 5000);
     const auto deadline = std::chrono::steady_clock::now() + kEndsAtOnce;
     while (HasWindows() && std::chrono::steady_clock::now() < deadline) PumpMessagesFor(20ms);
+    // Nor may its session lock linger: the next start would end at once.
+    // Taking the lock once shows it free (a test that holds it itself takes
+    // it again at once).
+    if (HANDLE lock = OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, zoomorb::kSessionLockName)) {
+        const DWORD taken = WaitForSingleObject(lock, 5000);
+        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED) ReleaseMutex(lock);
+        CloseHandle(lock);
+    }
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "harness.h"
 
@@ -17,12 +18,17 @@ constexpr long kSixteenBitTwipsInPixels = 32767 / 15;  // 2184
 // Starts savers until one whose glass sets off to the right: the start
 // speed's sign is random, and only a glass moving right from the centre
 // surely passes 2184 pixels within half a minute.
-std::unique_ptr<SaverProcess> StartSaverMovingRight(const ProgramCopy& program, HWND& saver) {
+std::unique_ptr<SaverProcess> StartSaverMovingRight(const ProgramCopy& program, HWND& saver, std::string& failure) {
     for (int attempt = 0; attempt < 10; ++attempt) {
         ForgetEscapePresses();
         auto process = std::make_unique<SaverProcess>(program, "/s");
         saver = process->WaitForWindow(L"Zoomorb_Main");
-        if (!saver) return nullptr;
+        if (!saver) {
+            const auto code = process->WaitForExit(0ms);
+            failure = code ? "the saver ended without a window, exit code " + std::to_string(*code)
+                           : std::string("the saver showed no window");
+            return nullptr;
+        }
         const RECT start = WindowRectOf(saver);
         RECT now = start;
         const auto deadline = std::chrono::steady_clock::now() + 3s;
@@ -41,8 +47,9 @@ TEST(LargeScreen, TheGlassTravelsBeyondSixteenBitTwipsWithoutARunTimeError) {
     if (GetSystemMetrics(SM_CXSCREEN) < 3840) GTEST_SKIP() << "needs a screen at least 3840 pixels wide";
     ProgramCopy program;
     HWND saver = nullptr;
-    auto process = StartSaverMovingRight(program, saver);
-    ASSERT_NE(process, nullptr) << "no saver set off to the right";
+    std::string failure = "no saver set off to the right";
+    auto process = StartSaverMovingRight(program, saver, failure);
+    ASSERT_NE(process, nullptr) << failure;
 
     long farthest = WindowRectOf(saver).left;
     long worstJump = 0;
