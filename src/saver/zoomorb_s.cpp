@@ -71,14 +71,15 @@ Zoomorb_S::Zoomorb_S()
       Timer3(*this, kWindowIntervalMs, [this] { Timer3_Timer(); }) {}
 
 void Zoomorb_S::Form_Load() {
-    // Every step stands on its own: one that raises a run-time error (checked
-    // arithmetic or conversions, the picture's walk) is skipped and never
-    // stops the others.
-    // The glass starts on the primary monitor, drawn for its DPI.
+    // The glass starts on the primary monitor, drawn for its DPI; the window
+    // takes its design size in that DPI's twips before it is centred.
     FollowMonitors();
     glassDpi_ = desktop_.Primary().dotsPerInch;
     metrics_ = desktop_.MetricsAt(glassDpi_);
     SetDpi(glassDpi_);
+    // Every step stands on its own: one that raises a run-time error (checked
+    // arithmetic or conversions, the picture's walk) is skipped and never
+    // stops the others.
     forms::IgnoreErrors([&] { Move(Left(), Top(), kDesignWidthTwips, kDesignHeightTwips); });
     forms::IgnoreErrors([&] {
         state_ = SetUpSaverState(metrics_, Width(), Height(), forms::SharedRandom(), forms::SecondsSinceMidnight());
