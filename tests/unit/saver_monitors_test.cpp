@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <set>
 #include <vector>
 
 #include "saver/core/cursor_step.h"
 #include "saver/core/desktop.h"
+#include "saver/core/glass_geometry.h"
 #include "saver/core/saver_state.h"
 #include "saver/core/window_step.h"
 
@@ -91,6 +94,54 @@ TEST(SaverMonitors, OneMonitorMovesExactlyAsTheScreenAlone) {
             ASSERT_EQ(p.x, q.x) << tick;
             ASSERT_EQ(p.y, q.y) << tick;
         }
+    }
+}
+
+// Where monitors meet along part of an edge, a diagonal step past the
+// inside corner leads onto no monitor: the glass and the circle turn off the
+// edge there, instead of being put back onto a monitor a radius away.
+TEST(SaverMonitors, AStepPastAnInsideCornerTurnsThereInsteadOfJumping) {
+    const std::vector<Monitor> shorterRight{{{0, 0, 1920, 1080}, 96}, {{1920, 0, 3200, 600}, 96}};
+    const std::vector<Monitor> offset{{{0, 0, 1024, 768}, 96}, {{1024, 256, 2304, 1280}, 96}};
+    const struct {
+        const char* what;
+        const std::vector<Monitor>& monitors;
+        int32_t cornerX, cornerY;
+        int32_t dx, dy;  // towards the corner's dead side
+    } corners[] = {
+        {"below a shorter monitor on the right", shorterRight, 1920, 600, +1, +1},
+        {"above an offset monitor", offset, 1024, 256, +1, -1},
+        {"below the primary, from the offset monitor", offset, 1024, 768, -1, +1},
+    };
+    const glass::Layout layout = glass::LayoutAtDpi(96);
+    for (const auto& c : corners) {
+        SCOPED_TRACE(c.what);
+        const Desktop desktop(c.monitors);
+        forms::Random random;
+        // The glass's centre 4 pixels short of the corner, a step of 8 ahead.
+        const double fromX = c.cornerX - 4 * c.dx - (c.dx > 0), fromY = c.cornerY - 4 * c.dy - (c.dy > 0);
+        LensMotion lens{static_cast<int32_t>(std::lround((fromX - glass::CircleMiddleX(layout)) * 15)),
+                        static_cast<int32_t>(std::lround((fromY - glass::CircleMiddleY(layout)) * 15)), 8 * 15 * c.dx,
+                        8 * 15 * c.dy};
+        const PixelPoint before = GlassCentre(lens, 96);
+        StepWindow(lens, desktop.MetricsAt(96), random, 1.0);
+        const PixelPoint glass = GlassCentre(lens, 96);
+        EXPECT_TRUE(OnAMonitor(desktop, glass.x, glass.y)) << glass.x << "," << glass.y;
+        EXPECT_LE(std::abs(glass.x - before.x), 8.0);
+        EXPECT_LE(std::abs(glass.y - before.y), 8.0);
+
+        // The circle's centre a pixel short of it, drifting a pixel a step.
+        OrbitMotion orbit;
+        orbit.radius = 68;
+        orbit.centreX = c.cornerX - (c.dx > 0);
+        orbit.centreY = c.cornerY - (c.dy > 0);
+        orbit.driftX = orbit.lastDriftX = c.dx;
+        orbit.driftY = orbit.lastDriftY = c.dy;
+        const OrbitMotion last = orbit;
+        StepCursor(orbit, desktop.MetricsAt(96));
+        EXPECT_TRUE(OnAMonitor(desktop, orbit.centreX, orbit.centreY)) << orbit.centreX << "," << orbit.centreY;
+        EXPECT_LE(std::abs(orbit.centreX - last.centreX), 1);
+        EXPECT_LE(std::abs(orbit.centreY - last.centreY), 1);
     }
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // A rectangle of pixels: of the virtual screen (which spans every monitor,
 // so a monitor left of or above the primary has negative coordinates), or of
-// a window. Left and top are inside it, right and bottom just outside.
+// a window. Left and top are inside it, right and bottom just outside. The
+// saver's motions keep the monitors in the same shape, counted in twips.
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
+#include <vector>
 
 namespace forms {
 
@@ -17,6 +20,7 @@ struct PixelRect {
     int32_t Width() const { return right - left; }
     int32_t Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool Contains(double x, double y) const { return x >= left && x < right && y >= top && y < bottom; }
     bool Contains(const PixelRect& other) const {
         return other.left >= left && other.top >= top && other.right <= right && other.bottom <= bottom;
     }
@@ -29,6 +33,25 @@ struct PixelRect {
 inline PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
+}
+
+// The item whose rectangle (`areaOf(item)`) holds the point, else the one
+// nearest to it; null only when there are none.
+template <typename Item, typename AreaOf>
+const Item* AtOrNearest(const std::vector<Item>& items, double x, double y, AreaOf areaOf) {
+    const Item* nearest = nullptr;
+    double nearestDistance = std::numeric_limits<double>::infinity();
+    for (const Item& item : items) {
+        const PixelRect& a = areaOf(item);
+        if (a.Contains(x, y)) return &item;
+        const double dx = std::max({a.left - x, 0.0, x - a.right});
+        const double dy = std::max({a.top - y, 0.0, y - a.bottom});
+        if (dx * dx + dy * dy < nearestDistance) {
+            nearestDistance = dx * dx + dy * dy;
+            nearest = &item;
+        }
+    }
+    return nearest;
 }
 
 }  // namespace forms

@@ -92,8 +92,24 @@ CursorPoint StepCursor(OrbitMotion& orbit, const ScreenMetrics& screen) {
         orbit.centreX = BroughtWithin(orbit.centreX, orbit.radius, horizontal);
         orbit.centreY = BroughtWithin(orbit.centreY, orbit.radius, vertical);
     }
-    const bool bouncedX = DriftAlongAxis(orbit.centreX, orbit.driftX, orbit.radius, horizontal);
-    const bool bouncedY = DriftAlongAxis(orbit.centreY, orbit.driftY, orbit.radius, vertical);
+    const int32_t fromX = orbit.centreX;
+    const int32_t fromY = orbit.centreY;
+    bool bouncedX = DriftAlongAxis(orbit.centreX, orbit.driftX, orbit.radius, horizontal);
+    bool bouncedY = DriftAlongAxis(orbit.centreY, orbit.driftY, orbit.radius, vertical);
+    const auto twipsX = [&](int32_t pixels) { return pixels * double{screen.twipsPerPixelX}; };
+    const auto twipsY = [&](int32_t pixels) { return pixels * double{screen.twipsPerPixelY}; };
+    const CornerTurn corner = TurnAtInsideCorner(screen, twipsX(fromX), twipsY(fromY), twipsX(orbit.centreX),
+                                                 twipsY(orbit.centreY));
+    if (corner.horizontal) {
+        orbit.centreX = fromX;
+        orbit.driftX = -orbit.driftX;
+        bouncedX = true;
+    }
+    if (corner.vertical) {
+        orbit.centreY = fromY;
+        orbit.driftY = -orbit.driftY;
+        bouncedY = true;
+    }
 
     if (bouncedX || bouncedY) {
         orbit.reverse = TurnsAnticlockwiseAfterBounce(orbit.lastDriftX, orbit.lastDriftY,

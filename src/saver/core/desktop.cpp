@@ -1,24 +1,12 @@
 #include "desktop.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "forms/core/numbers.h"
 #include "forms/core/units.h"
 #include "saver/core/glass_geometry.h"
 
 namespace zoomorb::saver {
-namespace {
-
-double DistanceSquared(const forms::PixelRect& area, double x, double y) {
-    const double dx = std::max({area.left - x, 0.0, x - area.right});
-    const double dy = std::max({area.top - y, 0.0, y - area.bottom});
-    return dx * dx + dy * dy;
-}
-
-
-}  // namespace
-
 Desktop::Desktop(std::vector<Monitor> monitors) : monitors_(std::move(monitors)) {
     monitors_.erase(std::remove_if(monitors_.begin(), monitors_.end(),
                                    [](const Monitor& monitor) { return monitor.area.IsEmpty(); }),
@@ -33,18 +21,7 @@ const Monitor& Desktop::Primary() const {
 }
 
 const Monitor& Desktop::MonitorAt(double x, double y) const {
-    const Monitor* nearest = &monitors_.front();
-    double nearestDistance = std::numeric_limits<double>::infinity();
-    for (const Monitor& monitor : monitors_) {
-        const forms::PixelRect& a = monitor.area;
-        if (x >= a.left && x < a.right && y >= a.top && y < a.bottom) return monitor;
-        const double distance = DistanceSquared(a, x, y);
-        if (distance < nearestDistance) {
-            nearestDistance = distance;
-            nearest = &monitor;
-        }
-    }
-    return *nearest;
+    return *forms::AtOrNearest(monitors_, x, y, [](const Monitor& monitor) -> const forms::PixelRect& { return monitor.area; });
 }
 
 ScreenMetrics Desktop::MetricsAt(int32_t dotsPerInch) const {

@@ -1,43 +1,21 @@
 #include "monitor_layout.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace zoomorb::saver {
 namespace {
 
-bool Shows(const MonitorTwips& monitor, double x, double y) {
-    return x >= monitor.left && x < monitor.right && y >= monitor.top && y < monitor.bottom;
-}
-
-double DistanceSquared(const MonitorTwips& monitor, double x, double y) {
-    const double dx = std::max({monitor.left - x, 0.0, x - monitor.right});
-    const double dy = std::max({monitor.top - y, 0.0, y - monitor.bottom});
-    return dx * dx + dy * dy;
+bool ShowsAny(const std::vector<MonitorTwips>& monitors, double x, double y) {
+    return std::any_of(monitors.begin(), monitors.end(), [&](const MonitorTwips& m) { return m.Contains(x, y); });
 }
 
 }  // namespace
 
 Reach ReachAt(const ScreenMetrics& screen, double x, double y, Axis axis) {
     const std::vector<MonitorTwips> monitors = screen.Monitors();
-    const auto showsPoint = [&](double px, double py) {
-        return std::any_of(monitors.begin(), monitors.end(),
-                           [&](const MonitorTwips& m) { return Shows(m, px, py); });
-    };
-    const MonitorTwips* under = nullptr;
-    double nearest = std::numeric_limits<double>::infinity();
-    for (const MonitorTwips& monitor : monitors) {
-        const double distance = DistanceSquared(monitor, x, y);
-        if (Shows(monitor, x, y)) {
-            under = &monitor;
-            break;
-        }
-        if (distance < nearest) {
-            nearest = distance;
-            under = &monitor;
-        }
-    }
-    const bool onMonitor = Shows(*under, x, y);
+    const auto showsPoint = [&](double px, double py) { return ShowsAny(monitors, px, py); };
+    const MonitorTwips* under = forms::AtOrNearest(monitors, x, y, [](const MonitorTwips& m) -> const MonitorTwips& { return m; });
+    const bool onMonitor = under->Contains(x, y);
     // Beyond an edge means its first twip outside the monitor, on the
     // point's row or column.
     if (axis == Axis::Horizontal)
@@ -45,6 +23,14 @@ Reach ReachAt(const ScreenMetrics& screen, double x, double y, Axis axis) {
                      onMonitor};
     return Reach{under->top, under->bottom, !showsPoint(x, under->top - 1.0), !showsPoint(x, under->bottom),
                  onMonitor};
+}
+
+CornerTurn TurnAtInsideCorner(const ScreenMetrics& screen, double fromX, double fromY, double toX, double toY) {
+    const std::vector<MonitorTwips> monitors = screen.Monitors();
+    if (ShowsAny(monitors, toX, toY) || !ShowsAny(monitors, fromX, fromY)) return {};
+    if (ShowsAny(monitors, toX, fromY)) return {false, true};
+    if (ShowsAny(monitors, fromX, toY)) return {true, false};
+    return {true, true};
 }
 
 }  // namespace zoomorb::saver

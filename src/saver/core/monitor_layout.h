@@ -5,7 +5,9 @@
 // is crossed, any other edge is a wall that they bounce off. Limits and
 // bounces are those of the monitor the point lies on. A point on no monitor
 // (after the layout has changed under it) takes the nearest monitor's edges
-// and is to be brought onto it.
+// and is to be brought onto it. The edges are those of the point's row and
+// column, so a diagonal step past an inside corner, where two monitors meet
+// along part of an edge, can still lead onto no monitor: it turns there.
 
 #include <cstdint>
 
@@ -26,5 +28,17 @@ struct Reach {
 
 // The reach along `axis` from the point (x, y), in the virtual screen's twips.
 Reach ReachAt(const ScreenMetrics& screen, double x, double y, Axis axis);
+
+// Which moves of a step from (fromX, fromY) to (toX, toY), in twips, turn
+// back because the step crossed an inside corner from a monitor onto none:
+// the vertical one when the horizontal move alone stays on a monitor, else
+// the horizontal one when the vertical move alone does, else both. None for
+// any other step, and none for a point already on no monitor, which is
+// brought onto the nearest one instead.
+struct CornerTurn {
+    bool horizontal = false;
+    bool vertical = false;
+};
+CornerTurn TurnAtInsideCorner(const ScreenMetrics& screen, double fromX, double fromY, double toX, double toY);
 
 }  // namespace zoomorb::saver

@@ -7,17 +7,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "forms/core/pixel_rect.h"
+
 namespace zoomorb::saver {
 
 // A monitor's rectangle in the virtual screen's twips: its pixels times the
 // twips per pixel (the primary's top-left corner is 0, 0). Left and top are
 // on the monitor, right and bottom just beyond it.
-struct MonitorTwips {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-};
+using MonitorTwips = forms::PixelRect;
 
 struct ScreenMetrics {
     // The primary monitor's size: the window starts centred on it, and the

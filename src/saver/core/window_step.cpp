@@ -54,16 +54,30 @@ int32_t BroughtWithin(int32_t position, const Limits& limits) {
 
 void StepWindow(LensMotion& lens, const ScreenMetrics& screen, forms::Random& random,
                 double secondsSinceMidnight) {
+    const glass::Layout layout = glass::LayoutAtDpi(screen.dotsPerInch);
+    const auto centreX = [&](int32_t left) { return left + glass::CircleMiddleX(layout) * screen.twipsPerPixelX; };
+    const auto centreY = [&](int32_t top) { return top + glass::CircleMiddleY(layout) * screen.twipsPerPixelY; };
+    const int32_t fromLeft = lens.left;
+    const int32_t fromTop = lens.top;
     lens.left = forms::CheckedInt32(int64_t{lens.left} + lens.stepX);
     lens.top = forms::CheckedInt32(int64_t{lens.top} + lens.stepY);
 
     random.Reseed(secondsSinceMidnight);
 
-    const glass::Layout layout = glass::LayoutAtDpi(screen.dotsPerInch);
-    const double centreX = lens.left + glass::CircleMiddleX(layout) * screen.twipsPerPixelX;
-    const double centreY = lens.top + glass::CircleMiddleY(layout) * screen.twipsPerPixelY;
-    const Reach across = ReachAt(screen, centreX, centreY, Axis::Horizontal);
-    const Reach down = ReachAt(screen, centreX, centreY, Axis::Vertical);
+    const CornerTurn corner =
+        TurnAtInsideCorner(screen, centreX(fromLeft), centreY(fromTop), centreX(lens.left), centreY(lens.top));
+    if (corner.horizontal) {
+        lens.left = fromLeft;
+        lens.stepX = (lens.stepX > 0 ? -1 : 1) * DrawLensSpeed(random, screen.twipsPerPixelX, screen.dotsPerInch);
+    }
+    if (corner.vertical) {
+        lens.top = fromTop;
+        lens.stepY = (lens.stepY > 0 ? -1 : 1) * DrawLensSpeed(random, screen.twipsPerPixelY, screen.dotsPerInch);
+    }
+    if (corner.horizontal || corner.vertical) return;
+
+    const Reach across = ReachAt(screen, centreX(lens.left), centreY(lens.top), Axis::Horizontal);
+    const Reach down = ReachAt(screen, centreX(lens.left), centreY(lens.top), Axis::Vertical);
     const Limits horizontal = LimitsOf(across, glass::kLeftTurnTwips, layout.columnsToCircleEnd, screen.twipsPerPixelX);
     const Limits vertical = LimitsOf(down, glass::kTopTurnTwips, layout.rowsToCircleEnd, screen.twipsPerPixelY);
     if (!across.onMonitor) {
