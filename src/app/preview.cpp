@@ -90,8 +90,8 @@ void StartPreview(const std::string& handleText) {
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     SetWindowLongW(window, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
     SetParent(window, pane);
-    form.Move(0, 0, forms::PixelsToTwips(paneWidth, forms::TwipsPerPixelX()),
-              forms::PixelsToTwips(paneHeight, forms::TwipsPerPixelY()));
+    form.Move(0, 0, forms::PixelsToTwipsByFactor(paneWidth, forms::TwipsPerPixelX()),
+              forms::PixelsToTwipsByFactor(paneHeight, forms::TwipsPerPixelY()));
     form.Img_Prev.SetPixelRect(0, 0, paneWidth, paneHeight);
     form.WatchPane(pane);
     form.Show();

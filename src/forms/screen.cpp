@@ -8,8 +8,10 @@
 namespace forms {
 namespace {
 
-// The logical DPI is fixed for the life of a process that is not per-monitor
-// aware, so it is read once: the saver's timers ask for it many times a second.
+// The screen's logical DPI (the system DPI, which a per-monitor aware
+// process gets too) is fixed for the life of the process, so it is read
+// once: the saver's timers ask for it many times a second. A monitor's own
+// DPI comes from Monitors().
 int ReadLogicalDpi(int axis) {
     const WindowDc screen(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen.Get(), axis) : 96;
@@ -62,8 +64,8 @@ float TwipsPerPixelY() { return TwipsPerPixel(LogicalDpi(LOGPIXELSY)); }
 int32_t DotsPerInch() { return LogicalDpi(LOGPIXELSX); }
 int32_t ScreenWidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
 int32_t ScreenHeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
-int32_t ScreenWidthTwips() { return PixelsToTwips(ScreenWidthPixels(), TwipsPerPixelX()); }
-int32_t ScreenHeightTwips() { return PixelsToTwips(ScreenHeightPixels(), TwipsPerPixelY()); }
+int32_t ScreenWidthTwips() { return PixelsToTwipsByFactor(ScreenWidthPixels(), TwipsPerPixelX()); }
+int32_t ScreenHeightTwips() { return PixelsToTwipsByFactor(ScreenHeightPixels(), TwipsPerPixelY()); }
 
 std::vector<MonitorArea> Monitors() {
     std::vector<MonitorArea> monitors;

@@ -110,11 +110,11 @@ void Zoomorb_S::DrawGlass() {
     // Each step stands on its own, as at start-up: a glass that could not be
     // drawn leaves the window as it was.
     forms::IgnoreErrors([&] {
-        SetPicture(GlassPicture(glassDpi_));
-        if (Picture()) {
-            uint32_t key = Zoomorb_B::kKeyFromPicture;
-            Zoomorb_B::ShapeFormFromPicture(*this, key);
-        }
+        forms::UniqueBitmap glass = GlassPicture(glassDpi_);
+        if (!glass) return;
+        SetPicture(std::move(glass));
+        uint32_t key = Zoomorb_B::kKeyFromPicture;
+        Zoomorb_B::ShapeFormFromPicture(*this, key);
     });
     Display.SetPlace(LensPlace(*this, glassDpi_));
     const glass::Layout layout = glass::LayoutAtDpi(glassDpi_);

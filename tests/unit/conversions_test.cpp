@@ -120,8 +120,8 @@ TEST(Conversions, UnitsAtEveryDpiRoundToTheNearestHalvesToEven) {
         EXPECT_EQ(forms::DesignToPixels(c.design, c.dpi), c.designPixels);
         if (c.dpi > 0) {
             const float twipsPerPixel = forms::TwipsPerPixel(c.dpi);
-            EXPECT_EQ(forms::TwipsToPixels(c.twips, twipsPerPixel), c.pixels);
-            EXPECT_EQ(forms::PixelsToTwips(c.pixels, c.dpi), forms::PixelsToTwips(c.pixels, twipsPerPixel));
+            EXPECT_EQ(forms::TwipsToPixelsByFactor(c.twips, twipsPerPixel), c.pixels);
+            EXPECT_EQ(forms::PixelsToTwips(c.pixels, c.dpi), forms::PixelsToTwipsByFactor(c.pixels, twipsPerPixel));
             EXPECT_EQ(forms::TwipsToPixels(forms::PixelsToTwips(c.pixels, c.dpi), c.dpi), c.pixels);
         }
     }

@@ -64,11 +64,16 @@ constexpr int32_t DesignToTwips(int32_t designPixels) { return designPixels * kT
 // The same for a twips-per-pixel factor as the screen reports it for one
 // axis (the saver's motions keep one per axis). At every whole DPI that
 // divides 1440 evenly (96, 120, 144, 192, 288) they agree with the above.
-inline int32_t TwipsToPixels(int64_t twips, float twipsPerPixel) {
+inline int32_t TwipsToPixelsByFactor(int64_t twips, float twipsPerPixel) {
     return ToInt32(static_cast<double>(twips) / static_cast<double>(twipsPerPixel));
 }
-inline int32_t PixelsToTwips(int64_t pixels, float twipsPerPixel) {
+inline int32_t PixelsToTwipsByFactor(int64_t pixels, float twipsPerPixel) {
     return ToInt32(static_cast<double>(pixels) * static_cast<double>(twipsPerPixel));
 }
+// A factor is never taken for a DPI.
+int32_t TwipsToPixels(int64_t, float) = delete;
+int32_t TwipsToPixels(int64_t, double) = delete;
+int32_t PixelsToTwips(int64_t, float) = delete;
+int32_t PixelsToTwips(int64_t, double) = delete;
 
 }  // namespace forms

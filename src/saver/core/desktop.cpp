@@ -26,13 +26,12 @@ const Monitor& Desktop::MonitorAt(double x, double y) const {
 
 ScreenMetrics Desktop::MetricsAt(int32_t dotsPerInch) const {
     const float twipsPerPixel = forms::TwipsPerPixel(dotsPerInch);
+    const auto twips = [&](int32_t pixels) { return forms::PixelsToTwipsByFactor(pixels, twipsPerPixel); };
     const forms::PixelRect& primary = Primary().area;
-    ScreenMetrics metrics{forms::PixelsToTwips(primary.Width(), twipsPerPixel), forms::PixelsToTwips(primary.Height(), twipsPerPixel),
-                          twipsPerPixel, twipsPerPixel, dotsPerInch, {}};
+    ScreenMetrics metrics{twips(primary.Width()), twips(primary.Height()), twipsPerPixel, twipsPerPixel, dotsPerInch, {}};
     for (const Monitor& monitor : monitors_) {
         const forms::PixelRect& a = monitor.area;
-        metrics.monitors.push_back(MonitorTwips{forms::PixelsToTwips(a.left, twipsPerPixel), forms::PixelsToTwips(a.top, twipsPerPixel),
-                                                forms::PixelsToTwips(a.right, twipsPerPixel), forms::PixelsToTwips(a.bottom, twipsPerPixel)});
+        metrics.monitors.push_back(MonitorTwips{twips(a.left), twips(a.top), twips(a.right), twips(a.bottom)});
     }
     return metrics;
 }

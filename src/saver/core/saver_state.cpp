@@ -38,9 +38,9 @@ SaverState SetUpSaverState(const ScreenMetrics& screen, int32_t windowWidthTwips
     lens.stepY = SignedLensSpeed(random, screen.twipsPerPixelY, screen.dotsPerInch);
 
     OrbitMotion& orbit = state.orbit;
-    orbit.radius = forms::TwipsToPixels(screen.widthTwips, screen.twipsPerPixelX) / 15;
-    orbit.centreX = forms::TwipsToPixels(screen.widthTwips / 2, screen.twipsPerPixelX);
-    orbit.centreY = forms::TwipsToPixels(screen.heightTwips / 2, screen.twipsPerPixelY);
+    orbit.radius = forms::TwipsToPixelsByFactor(screen.widthTwips, screen.twipsPerPixelX) / 15;
+    orbit.centreX = forms::TwipsToPixelsByFactor(screen.widthTwips / 2, screen.twipsPerPixelX);
+    orbit.centreY = forms::TwipsToPixelsByFactor(screen.heightTwips / 2, screen.twipsPerPixelY);
 
     random.Reseed(secondsSinceMidnight);
     const Drift drift = kStartDrifts[static_cast<int>(std::floor(4.0 * random.Next()))];

@@ -1,12 +1,9 @@
 #pragma once
 // The settings dialog's layout: where each of its parts lies, in the pixels
-// of its design at 96 DPI, and the same at any DPI (a move onto a monitor of
-// another scale lays it out anew): every place and size times DPI / 96,
-// rounded as every conversion of units is.
+// of its design at 96 DPI. The dialog keeps them as twips, which the form
+// engine turns into pixels at the DPI of the monitor the dialog is on.
 
 #include <cstdint>
-
-#include "forms/core/units.h"
 
 namespace zoomorb::settings_dialog {
 
@@ -33,17 +30,5 @@ inline constexpr DialogLayout kDialogDesign{
     {0, 0, 378, 208},   {148, 48, 113, 17}, {288, 144, 77, 21}, {12, 12, 124, 132}, {268, 52, 30, 12},
     {12, 152, 203, 13}, {12, 172, 214, 13}, {148, 32, 26, 13},  {148, 12, 165, 13},
 };
-
-constexpr DesignRect AtDpi(DesignRect rect, int32_t dotsPerInch) {
-    return {forms::DesignToPixels(rect.left, dotsPerInch), forms::DesignToPixels(rect.top, dotsPerInch),
-            forms::DesignToPixels(rect.width, dotsPerInch), forms::DesignToPixels(rect.height, dotsPerInch)};
-}
-
-constexpr DialogLayout LayoutAtDpi(int32_t dotsPerInch) {
-    const DialogLayout& d = kDialogDesign;
-    return {AtDpi(d.background, dotsPerInch), AtDpi(d.scrollBar, dotsPerInch), AtDpi(d.okButton, dotsPerInch),
-            AtDpi(d.picture, dotsPerInch),    AtDpi(d.value, dotsPerInch),     AtDpi(d.escapeNote, dotsPerInch),
-            AtDpi(d.link, dotsPerInch),       AtDpi(d.magnification, dotsPerInch), AtDpi(d.credit, dotsPerInch)};
-}
 
 }  // namespace zoomorb::settings_dialog
