@@ -287,6 +287,20 @@ void ForgetEscapePresses() {
     GetAsyncKeyState(VK_ESCAPE);
 }
 
+namespace {
+
+const ProgramCopy& AfterForgettingEscapePresses(const ProgramCopy& program) {
+    ForgetEscapePresses();
+    return program;
+}
+
+}  // namespace
+
+RunningSaver::RunningSaver(const ProgramCopy& program)
+    : process(AfterForgettingEscapePresses(program), "/s"),
+      glass(process.WaitForWindow(L"Zoomorb_Main")),
+      lens(glass ? FirstChildOf(glass) : nullptr) {}
+
 void ClickAt(POINT point) {
     const DWORD x = static_cast<DWORD>(MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1);
     const DWORD y = static_cast<DWORD>(MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1);

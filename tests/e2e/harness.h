@@ -140,6 +140,16 @@ RECT WindowRectOf(HWND window);
 // The first child window of `parent`, once it exists.
 HWND FirstChildOf(HWND parent);
 
+// A saver started full screen (`/s`) once earlier Escape presses are
+// forgotten, with its glass and the lens in it once they are shown; the lens
+// is null when either never showed.
+struct RunningSaver {
+    explicit RunningSaver(const ProgramCopy& program);
+    SaverProcess process;
+    HWND glass = nullptr;
+    HWND lens = nullptr;
+};
+
 // Pixels of a screen area, read through the desktop's device context as any
 // program reads the screen.
 class ScreenImage {

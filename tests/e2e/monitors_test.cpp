@@ -105,21 +105,17 @@ TEST(Monitors, TheGlassAndTheCursorWanderOverEveryMonitorAndTheLensShowsTheDeskt
     const auto timeout = shared < smaller ? 300s : 75s;
 
     DesktopPattern desktop(DesktopFill::White);
-    ForgetEscapePresses();
     ProgramCopy program;
-    SaverProcess process(program, "/s");
-    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
-    ASSERT_NE(saver, nullptr);
-    HWND lens = FirstChildOf(saver);
-    ASSERT_NE(lens, nullptr);
+    RunningSaver running(program);
+    ASSERT_NE(running.lens, nullptr) << "no glass with a lens";
 
     std::set<int> glassVisits, cursorVisits;
     int samples = 0, glassNowhere = 0, lensChecks = 0, lensBlack = 0;
     std::ostringstream nowhere;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline && process.IsRunning() &&
+    while (std::chrono::steady_clock::now() < deadline && running.process.IsRunning() &&
            (glassVisits.size() < monitors.size() || cursorVisits.size() < monitors.size() || lensChecks < 10)) {
-        const POINT glassCentre = GlassCentre(saver);
+        const POINT glassCentre = GlassCentre(running.glass);
         POINT cursor{};
         GetCursorPos(&cursor);
         const int glassOn = MonitorIndexAt(monitors, glassCentre);
@@ -129,7 +125,7 @@ TEST(Monitors, TheGlassAndTheCursorWanderOverEveryMonitorAndTheLensShowsTheDeskt
         cursorVisits.insert(MonitorIndexAt(monitors, cursor));
         if (glassOn > 0) {
             ++lensChecks;
-            lensBlack += LensMiddleIsBlack(lens);
+            lensBlack += LensMiddleIsBlack(running.lens);
         }
         PumpMessagesFor(100ms);
     }
@@ -141,9 +137,9 @@ TEST(Monitors, TheGlassAndTheCursorWanderOverEveryMonitorAndTheLensShowsTheDeskt
     EXPECT_EQ(cursorVisits.size(), monitors.size()) << "the cursor stayed on monitor " << *cursorVisits.begin();
     EXPECT_GT(lensChecks, 0);
     EXPECT_EQ(lensBlack, 0) << "of " << lensChecks << " looks at the lens on the second monitor";
-    EXPECT_TRUE(process.IsRunning());
+    EXPECT_TRUE(running.process.IsRunning());
     PressEscape();
-    EXPECT_TRUE(process.WaitForExit(kEndsAtOnce).has_value());
+    EXPECT_TRUE(running.process.WaitForExit(kEndsAtOnce).has_value());
 }
 
 TEST(Monitors, AMonitorUnpluggedOrTheModeChangedWhileItRunsLeavesItOnAMonitorThatExists) {

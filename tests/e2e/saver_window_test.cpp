@@ -241,12 +241,8 @@ LensReading ReadLens(HWND saver, HWND lens, const CursorTrail& trail, int source
 
 void ExpectTheLensMagnifiesAroundTheCursor(const ProgramCopy& program, int sourceWidth, int sourceHeight) {
     DesktopPattern pattern;
-    ForgetEscapePresses();
-    SaverProcess process(program, "/s");
-    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
-    ASSERT_NE(saver, nullptr);
-    HWND lens = FirstChildOf(saver);
-    ASSERT_NE(lens, nullptr);
+    RunningSaver running(program);
+    ASSERT_NE(running.lens, nullptr) << "no glass with a lens";
     CursorTrail trail;
     std::this_thread::sleep_for(500ms);
 
@@ -259,8 +255,8 @@ void ExpectTheLensMagnifiesAroundTheCursor(const ProgramCopy& program, int sourc
     size_t judged = 0, good = 0;
     std::ostringstream details;
     const auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (good < kGoodReadings && std::chrono::steady_clock::now() < deadline && process.IsRunning()) {
-        const LensReading reading = ReadLens(saver, lens, trail, sourceWidth, sourceHeight);
+    while (good < kGoodReadings && std::chrono::steady_clock::now() < deadline && running.process.IsRunning()) {
+        const LensReading reading = ReadLens(running.glass, running.lens, trail, sourceWidth, sourceHeight);
         std::this_thread::sleep_for(60ms);
         if (!reading.judged) continue;
         ++judged;
@@ -273,7 +269,7 @@ void ExpectTheLensMagnifiesAroundTheCursor(const ProgramCopy& program, int sourc
                     << (reading.matchesCursor ? "" : ", not around a cursor position");
     }
     EXPECT_GE(good, kGoodReadings) << "of " << judged << " readings judged; the first wrong ones:" << details.str();
-    EXPECT_TRUE(process.IsRunning());
+    EXPECT_TRUE(running.process.IsRunning());
 }
 
 TEST(SaverWindow, TheLensShowsTheDesktopAroundTheCursorTwiceAsLarge) {
@@ -322,12 +318,8 @@ TEST(SaverWindow, TheLensShowsTheDesktopAtLowMagnificationsAveragedWhereItShrink
         ProgramCopy program;
         program.WriteFile(L"Zoomorb.ini", "[Section]\r\n\x94\x7B\x97\xA6=" + std::to_string(c.magnification) + "\r\n");
         DesktopPattern desktop(c.fill);
-        ForgetEscapePresses();
-        SaverProcess process(program, "/s");
-        HWND saver = process.WaitForWindow(L"Zoomorb_Main");
-        ASSERT_NE(saver, nullptr);
-        HWND lens = FirstChildOf(saver);
-        ASSERT_NE(lens, nullptr);
+        RunningSaver running(program);
+        ASSERT_NE(running.lens, nullptr) << "no glass with a lens";
         std::this_thread::sleep_for(300ms);
 
         // Sampled until enough samples could be judged: the cursor's circle
@@ -335,7 +327,7 @@ TEST(SaverWindow, TheLensShowsTheDesktopAtLowMagnificationsAveragedWhereItShrink
         int judged = 0, black = 0, uneven = 0;
         std::ostringstream firstFaults;
         for (const auto end = std::chrono::steady_clock::now() + 30s;
-             judged < 25 && std::chrono::steady_clock::now() < end && process.IsRunning();
+             judged < 25 && std::chrono::steady_clock::now() < end && running.process.IsRunning();
              std::this_thread::sleep_for(50ms)) {
             // The middle of the lens shows 4 lens pixels each way around
             // where the cursor was at the last redraw (it moves some way
@@ -344,11 +336,11 @@ TEST(SaverWindow, TheLensShowsTheDesktopAtLowMagnificationsAveragedWhereItShrink
             POINT cursor{};
             GetCursorPos(&cursor);
             const int reach = 4 * 100 / c.magnification + 48;
-            RECT nearGlass = WindowRectOf(saver);
+            RECT nearGlass = WindowRectOf(running.glass);
             InflateRect(&nearGlass, reach, reach);
             RECT wellInside{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
             InflateRect(&wellInside, -reach, -reach);
-            const RECT lensRect = WindowRectOf(lens);
+            const RECT lensRect = WindowRectOf(running.lens);
             const POINT middle{(lensRect.left + lensRect.right) / 2, (lensRect.top + lensRect.bottom) / 2};
             const ScreenImage image(RECT{middle.x - 4, middle.y - 4, middle.x + 4, middle.y + 4});
             if (PtInRect(&nearGlass, cursor) || !PtInRect(&wellInside, cursor)) continue;
@@ -371,7 +363,7 @@ TEST(SaverWindow, TheLensShowsTheDesktopAtLowMagnificationsAveragedWhereItShrink
         EXPECT_GE(judged, 10) << "the glass kept lying near the spot the lens shows";
         EXPECT_EQ(black, 0) << "of " << judged << " samples" << firstFaults.str();
         EXPECT_EQ(uneven, 0) << "of " << judged << " samples" << firstFaults.str();
-        EXPECT_TRUE(process.IsRunning());
+        EXPECT_TRUE(running.process.IsRunning());
     }
 }
 
