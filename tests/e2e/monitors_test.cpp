@@ -121,20 +121,25 @@ TEST(Monitors, TheGlassAndTheCursorWanderOverEveryMonitorAndTheLensShowsTheDeskt
         const int glassOn = MonitorIndexAt(monitors, glassCentre);
         ++samples;
         if (glassOn < 0 && ++glassNowhere <= 3) nowhere << " (" << glassCentre.x << "," << glassCentre.y << ")";
-        glassVisits.insert(glassOn);
-        cursorVisits.insert(MonitorIndexAt(monitors, cursor));
-        if (glassOn > 0) {
+        if (glassOn >= 0) glassVisits.insert(glassOn);
+        const int cursorOn = MonitorIndexAt(monitors, cursor);
+        if (cursorOn >= 0) cursorVisits.insert(cursorOn);
+        // The lens is black where the cursor's surroundings lie on no
+        // monitor (a corner of the X screen no monitor shows); between its
+        // last redraw and this look the cursor moves a few steps.
+        const auto shown = [&](LONG dx, LONG dy) {
+            return MonitorIndexAt(monitors, POINT{cursor.x + dx, cursor.y + dy}) >= 0;
+        };
+        if (glassOn > 0 && shown(-48, -48) && shown(48, -48) && shown(-48, 48) && shown(48, 48)) {
             ++lensChecks;
             lensBlack += LensMiddleIsBlack(running.lens);
         }
         PumpMessagesFor(100ms);
     }
-    glassVisits.erase(-1);
-    cursorVisits.erase(-1);
     EXPECT_EQ(glassNowhere, 0) << "of " << samples << " samples the glass's centre lay on no monitor at"
                                << nowhere.str();
-    EXPECT_EQ(glassVisits.size(), monitors.size()) << "the glass stayed on monitor " << *glassVisits.begin();
-    EXPECT_EQ(cursorVisits.size(), monitors.size()) << "the cursor stayed on monitor " << *cursorVisits.begin();
+    EXPECT_EQ(glassVisits.size(), monitors.size()) << "the glass visited " << glassVisits.size();
+    EXPECT_EQ(cursorVisits.size(), monitors.size()) << "the cursor visited " << cursorVisits.size();
     EXPECT_GT(lensChecks, 0);
     EXPECT_EQ(lensBlack, 0) << "of " << lensChecks << " looks at the lens on the second monitor";
     EXPECT_TRUE(running.process.IsRunning());
