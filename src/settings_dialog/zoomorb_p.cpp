@@ -124,12 +124,25 @@ void Zoomorb_P::Form_Load() {
         const int32_t top = forms::CheckedInt32(forms::IntDiv(forms::ScreenHeightTwips() - int64_t{Height()}, 2));
         Move(left, top);
     });
+    // At a high DPI on a small screen the centred frame can reach past the
+    // screen's edges, OK and all: it is moved (never shrunk) to lie on the
+    // work area of the monitor it opens on.
+    KeepOnWorkArea();
     POINT cursor{};
     const bool cursorKnown = GetCursorPos(&cursor) != 0;
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginX = cursorKnown ? forms::ToInt16(cursor.x) : int16_t{0}; });
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginY = cursorKnown ? forms::ToInt16(cursor.y) : int16_t{0}; });
     Zoomorb_B::AnimateOpen(Hwnd());
     forms::SetScreenMousePointer(forms::MousePointer::Default);
+}
+
+void Zoomorb_P::KeepOnWorkArea() {
+    RECT frame{};
+    if (!GetWindowRect(Hwnd(), &frame)) return;
+    const forms::PixelRect inside =
+        forms::MovedInside({frame.left, frame.top, frame.right, frame.bottom}, forms::WorkAreaOf(Hwnd()));
+    if (inside.left != frame.left || inside.top != frame.top)
+        SetWindowPos(Hwnd(), nullptr, inside.left, inside.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Zoomorb_P::Form_Resize() {
@@ -179,7 +192,7 @@ void Zoomorb_P::Cmd_End_Click() {
         return;
     }
     Unload();
-    forms::EndProgram();
+    forms::EndProgram(0);
 }
 
 void Zoomorb_P::Form_Unload(int&) { Zoomorb_B::AnimateClose(Hwnd()); }
@@ -233,11 +246,6 @@ bool Zoomorb_P::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 
 void Zoomorb_P::lbl_URL_Click() {
     ShellExecuteW(Hwnd(), L"open", lbl_URL.Caption().c_str(), L"", L"", SW_SHOWNORMAL);
-}
-
-Zoomorb_P& SettingsDialog() {
-    static Zoomorb_P dialog;
-    return dialog;
 }
 
 }  // namespace zoomorb::settings_dialog

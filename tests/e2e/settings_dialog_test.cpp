@@ -186,14 +186,18 @@ TEST(SettingsDialog, ASecondStartWhileItIsOpenEndsAtOnce) {
     EXPECT_TRUE(first.IsRunning());
 }
 
-TEST(SettingsDialog, ItsClientAreaHoldsTheWholePictureAtEveryDpi) {
+TEST(SettingsDialog, ItsClientAreaHoldsTheWholePictureAtEveryDpiAndItLiesOnTheScreen) {
     // The picture box's 378 x 208 design pixels and the scroll bar grow with
-    // the DPI; the frame around them is as large as the system draws it.
+    // the DPI; the frame around them is as large as the system draws it. It
+    // lies on the work area, moved there where centring would take it past
+    // an edge; at 288 DPI it is wider than a 1024-pixel screen (the system
+    // keeps a window no larger than the screen and its frame), and starts at
+    // its left edge.
     const struct {
         DWORD dotsPerInch;
         SIZE picture;
         SIZE scrollBar;
-    } cases[] = {{96, {378, 208}, {113, 17}}, {144, {567, 312}, {170, 26}}};
+    } cases[] = {{96, {378, 208}, {113, 17}}, {144, {567, 312}, {170, 26}}, {288, {1134, 624}, {339, 51}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dotsPerInch);
         ProgramCopy program;
@@ -207,10 +211,16 @@ TEST(SettingsDialog, ItsClientAreaHoldsTheWholePictureAtEveryDpi) {
         GetWindowRect(dialog.scrollBar, &bar);
         EXPECT_EQ(SizeOf(picture).cx, c.picture.cx);
         EXPECT_EQ(SizeOf(picture).cy, c.picture.cy);
-        EXPECT_EQ(SizeOf(client).cx, c.picture.cx);
+        if (c.picture.cx < GetSystemMetrics(SM_CXSCREEN)) EXPECT_EQ(SizeOf(client).cx, c.picture.cx);
         EXPECT_EQ(SizeOf(client).cy, c.picture.cy);
         EXPECT_EQ(SizeOf(bar).cx, c.scrollBar.cx);
         EXPECT_EQ(SizeOf(bar).cy, c.scrollBar.cy);
+        RECT work{}, outer{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        GetWindowRect(dialog.window, &outer);
+        EXPECT_EQ(outer.left < work.left || outer.top < work.top, false) << "it starts off the screen";
+        if (SizeOf(outer).cx <= SizeOf(work).cx) EXPECT_LE(outer.right, work.right) << "it reaches past the right";
+        if (SizeOf(outer).cy <= SizeOf(work).cy) EXPECT_LE(outer.bottom, work.bottom) << "it reaches past the bottom";
         PostMessageW(dialog.window, WM_CLOSE, 0, 0);
         EXPECT_TRUE(process.WaitForExit(kEndsAtOnce).has_value());
     }

@@ -28,8 +28,6 @@
 namespace zoomorb::settings_dialog {
 namespace {
 
-struct ProgramEnded {};
-
 using test_files::ReadBytes;
 using test_files::WriteBytes;
 
@@ -40,20 +38,14 @@ constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 class SettingsDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        forms::SetEndProgramHook([] { throw ProgramEnded{}; });
         perUser_.emplace(Zoomorb_B::PerUserSettingsFilePath());
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
         Zoomorb_B::Magnification = 200;
     }
     void TearDown() override {
-        forms::SetEndProgramHook({});
         forms::SetHighContrastHook({});
         DeleteFileW(path_.c_str());
-        // Unloading the last form asks the message loop to quit; no loop runs here.
-        MSG message;
-        while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
     }
 
     void Scroll(Zoomorb_P& dialog, WORD code, WORD position = 0) {
@@ -186,8 +178,9 @@ TEST_F(SettingsDialogTest, OkWritesTheValueUnderTheCodePage932KeyAndEnds) {
     dialog.Load();
     dialog.Bairitu.SetValue(50);
     EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"50％");
-    EXPECT_THROW(dialog.Cmd_End.Press(), ProgramEnded);
+    dialog.Cmd_End.Press();
     EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(forms::RequestedExitCode(), 0) << "OK did not end the program";
     EXPECT_EQ(Zoomorb_B::IniKey, L"倍率");
     EXPECT_EQ(Zoomorb_B::IniValue, L" 50");
     EXPECT_EQ(Zoomorb_B::ReadIniString(L"Section", L"倍率", path_), L"50");
