@@ -99,7 +99,7 @@ std::optional<int> RequestedExitCode() { return TheEnding().exitCode; }
 
 void EndWithRuntimeError(const RuntimeError& error) {
     Ending& ending = TheEnding();
-    if (ending.error) return;
+    if (ending.error || ending.showingError) return;
     ending.error = error;
     Form::StopAllTimers();
     // An earlier request to end gives way: the error's number is the code.
