@@ -36,24 +36,15 @@ std::wstring ThisProgram() {
 
 std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
 
-std::wstring Digits(DWORD number) {
-    std::wstring digits;
-    do {
-        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + number % 10));
-        number /= 10;
-    } while (number != 0);
-    return digits;
-}
-
 // A new folder of this run's own under the temporary folder; empty when
 // none could be made.
 std::wstring MakeWorkFolder() {
     wchar_t temp[MAX_PATH + 1] = {};
     const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
     if (length == 0 || length > MAX_PATH) return {};
-    const std::wstring stem = std::wstring(temp) + L"Zoomorb uninstall " + Digits(GetCurrentProcessId());
-    for (DWORD attempt = 0; attempt < 100; ++attempt) {
-        std::wstring folder = stem + L"-" + Digits(attempt);
+    const std::wstring stem = std::wstring(temp) + L"Zoomorb uninstall " + std::to_wstring(GetCurrentProcessId());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::wstring folder = stem + L"-" + std::to_wstring(attempt);
         if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
         if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
     }
@@ -73,8 +64,8 @@ bool WriteUninstallCopy(const std::wstring& path) {
     return WriteFile(file.Get(), bytes, size, &written, nullptr) && written == size;
 }
 
-// Runs the copy on the install folder; its exit code, or none when it
-// could not be started.
+// Runs the copy on the install folder and waits for its exit code; false
+// when it could not be started.
 bool RunToEnd(const std::wstring& copy, const std::wstring& arguments, const std::wstring& installFolder,
               DWORD& exitCode) {
     std::wstring commandLine = L"\"" + copy + L"\" " + arguments + L" _?=" + installFolder;
