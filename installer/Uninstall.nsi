@@ -78,7 +78,8 @@ SectionEnd
 ; The Uninstall.exe that started this copy waits for it, and a running
 ; program's file cannot be deleted; it can be moved, though, on its drive:
 ; into this copy's folder under the temporary one, so that the install
-; folder goes now. Failing that, it goes when Windows restarts, where the
+; folder goes now (the name is one Uninstall.exe knows, and clears away at
+; its next run). Failing that, it goes when Windows restarts, where the
 ; rights allow.
 Function un.RemoveUninstaller
   ClearErrors

@@ -11,7 +11,8 @@
 // with _?=, which makes it work there instead of handing over again. It
 // moves this program's file, which cannot be deleted while it waits, out of
 // the install folder into its own folder under the temporary one: a running
-// program's file can be moved. That file stays there when this one ends.
+// program's file can be moved. That file stays there when this one ends,
+// until a later run clears it away.
 
 #include <windows.h>
 
@@ -23,6 +24,14 @@
 namespace {
 
 constexpr DWORD kRefused = 2;
+constexpr wchar_t kWorkFolderStem[] = L"Zoomorb uninstall ";
+// The names the copy and this program's moved file have in a work folder;
+// Uninstall.nsi gives the second.
+constexpr const wchar_t* kWorkFiles[] = {L"\\Uninstall.exe", L"\\Started.exe"};
+
+struct FindTraits {
+    static void Close(HANDLE search) { FindClose(search); }
+};
 
 std::wstring ThisProgram() {
     std::wstring path(MAX_PATH, L'\0');
@@ -36,13 +45,30 @@ std::wstring ThisProgram() {
 
 std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
 
-// A new folder of this run's own under the temporary folder; empty when
-// none could be made.
-std::wstring MakeWorkFolder() {
+std::wstring TemporaryFolder() {
     wchar_t temp[MAX_PATH + 1] = {};
     const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-    if (length == 0 || length > MAX_PATH) return {};
-    const std::wstring stem = std::wstring(temp) + L"Zoomorb uninstall " + std::to_wstring(GetCurrentProcessId());
+    return length == 0 || length > MAX_PATH ? std::wstring() : std::wstring(temp, length);
+}
+
+// What earlier runs left: the folders of those still running stay, their
+// files in use.
+void RemoveEarlierWorkFolders(const std::wstring& temp) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((temp + kWorkFolderStem + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    forms::UniqueHandle<HANDLE, FindTraits> searching(search);
+    do {
+        const std::wstring folder = temp + found.cFileName;
+        for (const wchar_t* file : kWorkFiles) DeleteFileW((folder + file).c_str());
+        RemoveDirectoryW(folder.c_str());
+    } while (FindNextFileW(searching.Get(), &found));
+}
+
+// A new folder of this run's own under the temporary folder; empty when
+// none could be made.
+std::wstring MakeWorkFolder(const std::wstring& temp) {
+    const std::wstring stem = temp + kWorkFolderStem + std::to_wstring(GetCurrentProcessId());
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::wstring folder = stem + L"-" + std::to_wstring(attempt);
         if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
@@ -105,8 +131,10 @@ void SayItCouldNotStart() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandArguments, int) {
     const std::wstring arguments = commandArguments;
     const std::wstring program = ThisProgram();
-    const std::wstring workFolder = MakeWorkFolder();
-    const std::wstring copy = workFolder + L"\\Uninstall.exe";
+    const std::wstring temp = TemporaryFolder();
+    if (!temp.empty()) RemoveEarlierWorkFolders(temp);
+    const std::wstring workFolder = temp.empty() ? std::wstring() : MakeWorkFolder(temp);
+    const std::wstring copy = workFolder + kWorkFiles[0];
     DWORD exitCode = kRefused;
     // Nor may this program's working folder keep the install folder from
     // going: the copy inherits the work folder as its own.

@@ -193,6 +193,21 @@ void ExpectUninstalled(const InstallFolder& folder) {
     EXPECT_FALSE(ReadString(kDesktopKey, L"SCRNSAVE.EXE").has_value()) << "still selected";
 }
 
+// What uninstalls left in the temporary folder: the file of the one that
+// ran last, which could not be deleted while it ran.
+int UninstallLeftovers() {
+    WIN32_FIND_DATAW found{};
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const HANDLE search = FindFirstFileW((std::wstring(temp) + L"Zoomorb uninstall *").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int count = 0;
+    do ++count;
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return count;
+}
+
 std::string SettingsWith(const std::string& value) {
     return "[Section]\r\n" + test_files::kMagnificationKeyBytes + "=" + value + "\r\n";
 }
@@ -249,6 +264,7 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
     ExpectUninstalled(folder);
     EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), keptBeside);
     EXPECT_EQ(test_files::ReadBytes(perUserSettings), keptPerUser);
+    EXPECT_EQ(UninstallLeftovers(), 1) << "the earlier uninstalls' files stayed in the temporary folder";
 }
 
 // A user's own Zoomorb.scr in a folder of theirs, which a copy of the
