@@ -61,8 +61,8 @@ std::string FillingABlock(const std::string& settings) {
 
 // Where the file beside the program lies: a folder that can be written, one
 // that nobody may write (folder and file), one that takes no new file though
-// the file may be written, or a small disk that is full.
-enum class Beside { Writable, Locked, FolderLocked, FullDisk };
+// the file may be written, a small disk that is full, or such a folder on it.
+enum class Beside { Writable, Locked, FolderLocked, FullDisk, FullDiskFolderLocked };
 
 TEST(SettingsSaving, OkSavesWhereTheNextStartReadsOrSaysItCouldNot) {
     ASSERT_FALSE(CodePageSpells(L"Łódź Łukasz")) << "run under a Western code page, as LC_ALL=C.UTF-8 gives";
@@ -90,6 +90,8 @@ TEST(SettingsSaving, OkSavesWhereTheNextStartReadsOrSaysItCouldNot) {
          otherSection + SettingsWith("170"), false, 170, true, SettingsWith(" 180"), otherSection + "[Section]\r\n"},
         {"per user, the program's disk full", Beside::FullDisk, aBlock, std::nullopt, false, 90, true, aBlock,
          SettingsWith(" 100")},
+        {"per user, the program's disk full, its folder taking no new file", Beside::FullDiskFolderLocked, aBlock,
+         std::nullopt, false, 90, true, aBlock, SettingsWith(" 100")},
         {"nowhere: both locked", Beside::Locked, SettingsWith("150"), SettingsWith("170"), true, 170, false,
          SettingsWith("150"), SettingsWith("170")},
         {"nowhere: the program's disk full, the per-user file locked", Beside::FullDisk, aBlock, SettingsWith("170"),
@@ -106,7 +108,8 @@ TEST(SettingsSaving, OkSavesWhereTheNextStartReadsOrSaysItCouldNot) {
             if (folders.roamingAppData) appData.emplace(folders.roamingAppData);
             ProgramCopy program(folders.program);
             std::optional<FullSmallDisk> disk;
-            if (c.beside == Beside::FullDisk) {
+            const bool fullDisk = c.beside == Beside::FullDisk || c.beside == Beside::FullDiskFolderLocked;
+            if (fullDisk) {
                 disk.emplace(program.Directory());
                 ASSERT_TRUE(disk->Ready()) << "mount failed: these tests run as root";
             }
@@ -119,7 +122,8 @@ TEST(SettingsSaving, OkSavesWhereTheNextStartReadsOrSaysItCouldNot) {
             test_files::SetAsideFile userSettings(perUser);
             if (c.perUserBefore) WritePerUserSettings(*c.perUserBefore);
             std::optional<WriteLock> besideLock, perUserLock;
-            if (c.beside == Beside::Locked || c.beside == Beside::FolderLocked) {
+            if (c.beside == Beside::Locked || c.beside == Beside::FolderLocked ||
+                c.beside == Beside::FullDiskFolderLocked) {
                 std::vector<std::wstring> locked{program.Directory()};
                 if (c.beside == Beside::Locked) locked.push_back(program.SettingsPath());
                 besideLock.emplace(locked);

@@ -113,7 +113,8 @@ TEST_F(SettingsFile, APerUserValueCountsOnlyWhenTheDialogCouldHaveSavedIt) {
         const char* perUser;
         int32_t read;
     } cases[] = {{"9999", 350}, {"abc", 350}, {"-5", 350}, {"5", 350},   {"150.5", 350}, {"1e2", 350},
-                 {"+100", 350}, {"100.0", 350}, {"0100", 350}, {"10", 10}, {"500", 500},   {" 300", 300}};
+                 {"+100", 350}, {"100.0", 350}, {"0100", 350}, {"050", 350}, {"10", 10},   {"500", 500},
+                 {" 300", 300}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.perUser);
         const std::wstring perUser = Zoomorb_B::PerUserSettingsFilePath();
@@ -168,7 +169,7 @@ TEST_F(SettingsFile, LongValuesAreCutAtTheBuffer) {
 TEST_F(SettingsFile, ASaveIsWholeOrUndone) {
     const std::wstring perUser = Zoomorb_B::PerUserSettingsFilePath();
     const std::string besideBytes = "[Other]\nx=1\n[Section]\n" + kKey + "=150\n";
-    enum class Fault { WriteBesideClaimsSuccess, BesideHeldOpen, PerUserWriteFails };
+    enum class Fault { WriteBesideClaimsSuccess, BesideHeldOpen, PerUserWriteFails, PerUserUnreadable };
     const struct {
         const char* name;
         std::optional<std::string> besideBefore;
@@ -185,6 +186,9 @@ TEST_F(SettingsFile, ASaveIsWholeOrUndone) {
         {"a per-user value that cannot go, no file beside before", std::nullopt,
          "[Section]\r\n" + kKey + "=170\r\n", Fault::PerUserWriteFails, false, std::nullopt,
          "[Section]\r\n" + kKey + "=170\r\n"},
+        // Its value, which start-up would read first, may hide the one saved.
+        {"a per-user file that cannot be read", besideBytes, "[Section]\r\n" + kKey + "=170\r\n",
+         Fault::PerUserUnreadable, false, besideBytes, "[Section]\r\n" + kKey + "=170\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -195,12 +199,15 @@ TEST_F(SettingsFile, ASaveIsWholeOrUndone) {
             CreateDirectoryW(perUser.substr(0, perUser.find_last_of(L'\\')).c_str(), nullptr);
             WriteBytes(perUser, *c.perUserBefore);
         }
-        // Another program's handle: reading and writing shared, but not
-        // replacing the file.
-        const forms::UniqueKernelHandle held(
+        // Another program's handle: on the file beside the program reading
+        // and writing shared, but not replacing it; on the per-user file
+        // nothing shared.
+        forms::UniqueKernelHandle held(
             c.fault == Fault::BesideHeldOpen ? CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                            nullptr, OPEN_EXISTING, 0, nullptr)
-                                             : nullptr);
+            : c.fault == Fault::PerUserUnreadable
+                ? CreateFileW(perUser.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                : nullptr);
         ASSERT_NE(held.Get(), INVALID_HANDLE_VALUE);
         Zoomorb_B::SetSettingsWriteHook([&](const std::wstring& file, const std::function<bool()>& write) {
             if (c.fault == Fault::WriteBesideClaimsSuccess && file == path_) return true;
@@ -212,6 +219,7 @@ TEST_F(SettingsFile, ASaveIsWholeOrUndone) {
         EXPECT_EQ(result.saved, c.saved);
         EXPECT_TRUE(result.filesUnchanged);
         EXPECT_EQ(ReadIfThere(path_).value_or("(no file)"), c.besideAfter.value_or("(no file)"));
+        held.Reset();
         EXPECT_EQ(ReadIfThere(perUser).value_or("(no file)"), c.perUserAfter.value_or("(no file)"));
         EXPECT_FALSE(Exists(path_ + L".new"));
     }
@@ -245,6 +253,8 @@ TEST(SettingsFileByUnicodeName, ReadsWhatTheProfileFunctionsReadAndKeepsTheEncod
          L"350", L"[Other]\r\nx=1\r\n[Section]\r\nkeep=me\r\nK=300\r\n[Last]\r\ny=2\r\n"},
         {"LF", Encoding::CodePage, L"[Section]\nK=350\n", L"350", L"[Section]\nK=300\n"},
         {"CR", Encoding::CodePage, L"[Section]\rK=350\r[Last]\ry=2\r", L"350", L"[Section]\rK=300\r[Last]\ry=2\r"},
+        {"mixed line ends", Encoding::CodePage, L"[Section]\r\nK=350\n[Last]\r\ny=2\r\n", L"350",
+         L"[Section]\r\nK=300\n[Last]\r\ny=2\r\n"},
         {"CR, the key added", Encoding::CodePage, L"[section]\rkeep=me", L"", L"[section]\rkeep=me\rK=300\r"},
         {"blanks and double quotes", Encoding::CodePage, L"[section]\r\nK = \"350\" \r\n", L"350",
          L"[section]\r\nK=300\r\n"},
