@@ -134,6 +134,13 @@ void Zoomorb_P::Form_Load() {
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginY = cursorKnown ? forms::ToInt16(cursor.y) : int16_t{0}; });
     Zoomorb_B::AnimateOpen(Hwnd());
     forms::SetScreenMousePointer(forms::MousePointer::Default);
+    // The scroll bar shows the default, not what that file says: said before
+    // the user chooses.
+    if (!Zoomorb_B::UnreadableSettingsFile.empty()) {
+        const std::wstring message =
+            texts_.readFailed + L"\n" + Zoomorb_B::UnreadableSettingsFile + L"\n\n" + texts_.readKept;
+        MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
+    }
 }
 
 void Zoomorb_P::KeepOnWorkArea() {
@@ -183,13 +190,19 @@ std::wstring Zoomorb_P::PercentText(int16_t value) const {
 }
 
 void Zoomorb_P::Cmd_End_Click() {
-    const Zoomorb_B::SaveResult saved = Zoomorb_B::SaveSettings(Bairitu.Value());
-    if (!saved.saved) {
-        // Said, never passed over: the dialog stays, so the choice is not lost unnoticed.
-        const std::wstring message = texts_.saveFailed + L"\n" + saved.file + L"\n\n" +
-                                     (saved.filesUnchanged ? texts_.saveUndone : texts_.saveNotUndone);
-        MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
-        return;
+    // Where the stored value could not be read, the default the dialog shows
+    // instead is no choice of the user's: left as it is, it is not saved over
+    // that value.
+    const bool chosen = Zoomorb_B::UnreadableSettingsFile.empty() || Bairitu.Value() != Zoomorb_B::Magnification;
+    if (chosen) {
+        const Zoomorb_B::SaveResult saved = Zoomorb_B::SaveSettings(Bairitu.Value());
+        if (!saved.saved) {
+            // Said, never passed over: the dialog stays, so the choice is not lost unnoticed.
+            const std::wstring message = texts_.saveFailed + L"\n" + saved.file + L"\n\n" +
+                                         (saved.filesUnchanged ? texts_.saveUndone : texts_.saveNotUndone);
+            MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
+            return;
+        }
     }
     Unload();
     forms::EndProgram(0);

@@ -253,7 +253,7 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
         PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
         ASSERT_TRUE(settings.WaitForExit(kEndsAtOnce).has_value()) << "still running after OK";
     }
-    const std::string keptBeside = SettingsWith("160");
+    const std::string keptBeside = SettingsWith(" 160");
     const std::string keptPerUser = "[Section]\r\n";
     EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), keptBeside);
     EXPECT_EQ(test_files::ReadBytes(perUserSettings), keptPerUser);

@@ -9,6 +9,7 @@
 
 #include "dialog_helpers.h"
 #include "harness.h"
+#include "settings_files.h"
 
 namespace e2e {
 namespace {
@@ -72,19 +73,36 @@ TEST(SettingsDialog, TheScrollBarStandsAtTheStoredValueAndArrowsStepByTen) {
     EXPECT_EQ(ScrollPosition(dialog.scrollBar), 170);
 }
 
-TEST(SettingsDialog, OkWritesTheValueAndEnds) {
-    ProgramCopy program;
-    program.WriteFile(L"Zoomorb.ini", "[Other]\r\nkeep=1\r\n" + SettingsWith("150"));
-    SaverProcess process(program, "/c");
-    const OpenDialog dialog = FindDialog(process);
-    ASSERT_NE(dialog.okButton, nullptr);
-    StepRight(dialog.scrollBar);
-    PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
-    const auto code = process.WaitForExit(kEndsAtOnce);
-    ASSERT_TRUE(code.has_value()) << "still running after OK";
-    EXPECT_EQ(*code, 0u);
-    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"),
-              "[Other]\r\nkeep=1\r\n" + SettingsWith("160"));
+// The file may come in the system's code page (the key in code page 932),
+// in UTF-16 or in UTF-8: the dialog reads it, and OK changes the value's
+// line alone, in the file's encoding.
+TEST(SettingsDialog, OkWritesTheValueInTheFilesEncodingAndEnds) {
+    const struct {
+        const char* name;
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {"code page", "[Other]\r\nkeep=1\r\n" + SettingsWith("350"), "[Other]\r\nkeep=1\r\n" + SettingsWith(" 360")},
+        {"UTF-16", Utf16File(L"[Other]\r\nkeep=1\r\n[Section]\r\n倍率=350\r\n"),
+         Utf16File(L"[Other]\r\nkeep=1\r\n[Section]\r\n倍率= 360\r\n")},
+        {"UTF-8", Utf8File(L"[Section]\r\n倍率=350\r\n[Other]\r\nkeep=1\r\n"),
+         Utf8File(L"[Section]\r\n倍率= 360\r\n[Other]\r\nkeep=1\r\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramCopy program;
+        program.WriteFile(L"Zoomorb.ini", c.before);
+        SaverProcess process(program, "/c");
+        const OpenDialog dialog = FindDialog(process);
+        ASSERT_NE(dialog.okButton, nullptr);
+        EXPECT_EQ(ScrollPosition(dialog.scrollBar), 350);
+        StepRight(dialog.scrollBar);
+        PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
+        const auto code = process.WaitForExit(kEndsAtOnce);
+        ASSERT_TRUE(code.has_value()) << "still running after OK";
+        EXPECT_EQ(*code, 0u);
+        EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), c.after);
+    }
 }
 
 TEST(SettingsDialog, OkWithoutAFileWritesTheDefault) {
@@ -95,7 +113,7 @@ TEST(SettingsDialog, OkWithoutAFileWritesTheDefault) {
     EXPECT_EQ(ScrollPosition(dialog.scrollBar), 200);
     PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
     ASSERT_TRUE(process.WaitForExit(kEndsAtOnce).has_value());
-    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), SettingsWith("200"));
+    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), SettingsWith(" 200"));
 }
 
 TEST(SettingsDialog, EnterSavesAndEscapeClosesWithoutSaving) {
@@ -103,7 +121,7 @@ TEST(SettingsDialog, EnterSavesAndEscapeClosesWithoutSaving) {
         const char* name;
         WORD key;
         std::string settingsAfter;
-    } cases[] = {{"Enter", VK_RETURN, SettingsWith("160")}, {"Escape", VK_ESCAPE, SettingsWith("150")}};
+    } cases[] = {{"Enter", VK_RETURN, SettingsWith(" 160")}, {"Escape", VK_ESCAPE, SettingsWith("150")}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ProgramCopy program;
@@ -137,13 +155,13 @@ TEST(SettingsDialog, TheKeyboardWorksItFromTheStart) {
         std::vector<Keystroke> keys;
         const char* saved;
     } cases[] = {
-        {"Right", {{VK_RIGHT}}, "210"},
-        {"Page Up", {{VK_PRIOR}}, "150"},
-        {"Home", {home}, "10"},
-        {"End", {end}, "500"},
-        {"Tab, Home", {tab, home}, "200"},
-        {"Tab, Shift+Tab, End", {tab, {VK_TAB, VK_SHIFT}, end}, "500"},
-        {"Tab, Alt+M, Home", {tab, {'M', VK_MENU}, home}, "10"},
+        {"Right", {{VK_RIGHT}}, " 210"},
+        {"Page Up", {{VK_PRIOR}}, " 150"},
+        {"Home", {home}, " 10"},
+        {"End", {end}, " 500"},
+        {"Tab, Home", {tab, home}, " 200"},
+        {"Tab, Shift+Tab, End", {tab, {VK_TAB, VK_SHIFT}, end}, " 500"},
+        {"Tab, Alt+M, Home", {tab, {'M', VK_MENU}, home}, " 10"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -42,6 +42,7 @@ protected:
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
         Zoomorb_B::Magnification = 200;
+        Zoomorb_B::UnreadableSettingsFile.clear();
     }
     void TearDown() override {
         forms::SetHighContrastHook({});
@@ -185,7 +186,7 @@ TEST_F(SettingsDialogTest, OkWritesTheValueUnderTheCodePage932KeyAndEnds) {
     EXPECT_EQ(Zoomorb_B::IniValue, L" 50");
     EXPECT_EQ(Zoomorb_B::ReadIniString(L"Section", L"倍率", path_), L"50");
     const std::string bytes = ReadBytes(path_);
-    EXPECT_NE(bytes.find(kKey + "=50\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find(kKey + "= 50\r\n"), std::string::npos) << bytes;
     EXPECT_EQ(bytes.find("=150"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("[Other]\r\nkeep=1\r\n"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("mine=yes\r\n"), std::string::npos) << bytes;
