@@ -156,7 +156,7 @@ TEST(SaverMotion, TheCursorCirclesADriftingCentreSixDegreesATick) {
     // often as the glass steps (every 100 ms), however slowly the host runs
     // both; unloaded, some ten times as often.
     EXPECT_GT(ticks, 2 * glassSteps) << ticks << " cursor positions over " << glassSteps << " steps of the glass";
-    ASSERT_EQ(arcs.size(), 3u) << "too few whole arcs in " << ticks << " cursor positions";
+    ASSERT_GE(arcs.size(), 3u) << "too few whole arcs in " << ticks << " cursor positions";
     std::ostringstream details;
     bool allGood = true;
     for (const ArcCheck& arc : arcs) {
