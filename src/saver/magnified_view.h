@@ -3,7 +3,7 @@
 // copied from whatever the monitors show of it. At 100 % and above the
 // screen is stretched straight into the lens; below, the lens shows the
 // desktop reduced, each of its pixels the average of those it covers, from
-// a copy of the screen kept up to date a few rows at a time. Where no
+// a copy of the screen kept up to date a few tiles at a time. Where no
 // monitor shows the source the lens is black, as a copy of it would be.
 
 #include <windows.h>
@@ -35,6 +35,8 @@ private:
     // Reduces the source from the copy of the desktop; false when the copy
     // or the picture cannot be made.
     bool DrawReduced(HDC screen, const LensView& view);
+    // Notes how old the oldest part of the desktop the lens showed was.
+    void NoteOldestShown(double nowMs);
 
     forms::PictureBox& lens_;
     std::vector<forms::PixelRect> monitors_;
@@ -43,8 +45,9 @@ private:
     CopyState desktopCopy_ = CopyState::ToBeMade;
     // The reduced picture, drawn here and then copied into the lens.
     Bitmap32 reduced_;
-    std::vector<uint16_t> narrowSums_;
-    std::vector<uint32_t> wideSums_;
+    // The oldest age shown since it was last told, and when it was.
+    double oldestShownMs_ = 0;
+    double toldAtMs_ = 0;
 };
 
 }  // namespace zoomorb::saver
