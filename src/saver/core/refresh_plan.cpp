@@ -59,7 +59,7 @@ void RefreshPlan::ChooseOldest(int64_t& budget) {
 }
 
 std::vector<forms::PixelRect> RefreshPlan::ReadsFor(const forms::PixelRect& source, double nowMs) {
-    const double share = redrawn_ ? std::clamp((nowMs - lastRedrawMs_) / kRedrawMs, 0.5, 2.0) : 1.0;
+    const double share = redrawn_ ? std::clamp((nowMs - lastRedrawMs_) / kRedrawMs, 0.5, 3.0) : 1.0;
     int64_t budget = static_cast<int64_t>(kPixelsPerRedraw * share);
     lastRedrawMs_ = nowMs;
     redrawn_ = true;

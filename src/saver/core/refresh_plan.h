@@ -27,8 +27,9 @@ public:
     // tiles) and sweeps 512 pixels to and fro with the cursor's circle.
     // Reading them takes Wine and the X server about a millisecond. A
     // redraw that comes later than 20 ms after the one before reads as much
-    // more (up to twice), one that comes sooner as much less (down to
-    // half), so that what is read each second stays the same.
+    // more (up to three times as much, as on a host too busy for 50 redraws
+    // a second), one that comes sooner as much less (down to half), so that
+    // what is read each second stays the same.
     static constexpr int64_t kPixelsPerRedraw = 336 * 1024;
     static constexpr double kRedrawMs = 20;
 
