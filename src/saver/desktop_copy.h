@@ -35,8 +35,11 @@ public:
 
 private:
     DesktopMirror mirror_;
-    // What one read from the screen brings, before it is stored.
-    Bitmap32 read_;
+    // Pictures that reads from the screen land in before they are stored,
+    // each of about the most pixels one read may bring, from narrow and
+    // tall to as wide as the widest monitor: a read takes the narrowest
+    // that is wide enough, so that it brings as many rows as it can.
+    std::vector<Bitmap32> reads_;
 };
 
 }  // namespace zoomorb::saver

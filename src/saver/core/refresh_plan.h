@@ -1,12 +1,19 @@
 #pragma once
 // Which parts of the desktop the saver reads again at a redraw below 100 %.
-// Reading the screen is most of what such a redraw costs, so the copy the
-// lens is reduced from (see summed_copy.h) is brought up to date a budget
-// of pixels at a time, in tiles. First what the lens shows: the tiles its
-// source covers on each monitor, those never read all at once whatever the
-// budget (the lens never shows what was not read), then the longest unread.
-// Then, with what is left of the budget, the rest of the desktop, the
-// longest unread first, so that what comes into view is seldom old.
+// Reading the screen is most of what such a redraw costs, and each read
+// asks the X server under Wine, so few large reads cost less than many
+// small ones. The copy the lens is reduced from (see summed_copy.h) is kept
+// in tiles, each with the time it was read, and brought up to date a budget
+// of pixels at a time, in rows of tiles:
+// - What the lens shows first, on each monitor. Tiles it shows that were
+//   never read, or that came into view at the ends of a row since that row
+//   was last read across the source, are read at once whatever the budget,
+//   so that nothing the lens shows is older than the row it lies in. Then
+//   rows across the source, the longest unread first: they stay in long
+//   runs from one redraw to the next, and come round within half a second.
+// - Then, with what is left of the budget, the rest of the desktop, whole
+//   rows of each monitor the same way, so that what comes into view is
+//   seldom old.
 
 #include <cstdint>
 #include <vector>
@@ -45,20 +52,37 @@ public:
     double OldestReadMs(const forms::PixelRect& source) const;
 
 private:
+    struct TileRange {
+        int32_t left, top, right, bottom;  // in tiles
+    };
     // The tiles of one region, row by row, from `first` on in readMs_.
     struct Grid {
         forms::PixelRect area;
         int32_t columns;
         int32_t rows;
         size_t first;
+        // When each row of tiles was last read across the source, and from
+        // edge to edge.
+        std::vector<double> acrossSourceMs;
+        std::vector<double> wholeMs;
+
+        size_t Tile(int32_t row, int32_t column) const { return first + static_cast<size_t>(row) * columns + column; }
+        TileRange TilesOf(const forms::PixelRect& rect) const;
     };
-    struct TileRange {
-        int32_t left, top, right, bottom;  // in tiles
+    // Rows of tiles of some grids, each a range of their columns, with when
+    // each row was last read across that range.
+    struct Rows {
+        Grid* grid;
+        TileRange range;
+        std::vector<double>* readMs;
     };
-    static TileRange TilesOf(const Grid& grid, const forms::PixelRect& rect);
+
     void Choose(size_t tile, int64_t& budget);
-    void ChooseOldest(int64_t& budget);
-    void AddReads(const Grid& grid, std::vector<forms::PixelRect>& reads);
+    void ChooseRow(const Grid& grid, int32_t row, int32_t left, int32_t right, int64_t& budget);
+    // Reads rows of `rows`, the longest unread first, until the budget is
+    // spent; true when every row was read.
+    bool Sweep(const std::vector<Rows>& rows, double nowMs, int64_t& budget);
+    void AddReads(const Grid& grid, std::vector<forms::PixelRect>& reads) const;
 
     std::vector<Grid> grids_;
     // For each tile: when it was last read (minus infinity for never), and
@@ -67,9 +91,7 @@ private:
     std::vector<uint16_t> pixels_;
     double lastRedrawMs_ = 0;
     bool redrawn_ = false;
-    // Working memory of ReadsFor: the tiles in line for the budget, and
-    // those chosen at this redraw.
-    std::vector<size_t> candidates_;
+    // The tiles chosen at this redraw.
     std::vector<uint8_t> chosen_;
 };
 
