@@ -3,7 +3,7 @@
 // copied from whatever the monitors show of it. At 100 % and above the
 // screen is stretched straight into the lens; below, the lens shows the
 // desktop reduced, each of its pixels the average of those it covers, from
-// a copy of the screen kept up to date a few tiles at a time. Where no
+// a copy of the screen kept up to date a few rows at a time. Where no
 // monitor shows the source the lens is black, as a copy of it would be.
 
 #include <windows.h>

@@ -69,8 +69,9 @@ void AddColumns(const uint16_t* first, const uint16_t* end, int32_t pairsIn16Bit
 }
 
 // The column sums of `area`'s columns down rows [top, end) into `columns`,
-// from every copy that holds some of them; zero where none does.
-void SumColumns(const std::vector<SummedCopy>& copies, const forms::PixelRect& area, int32_t top, int32_t end,
+// from every copy that holds some of them; zero where none does. False
+// when none does at all (the rows lie above or below every monitor).
+bool SumColumns(const std::vector<SummedCopy>& copies, const forms::PixelRect& area, int32_t top, int32_t end,
                 std::vector<uint16_t>& columns) {
     bool written = false;
     for (const SummedCopy& copy : copies) {
@@ -85,7 +86,7 @@ void SumColumns(const std::vector<SummedCopy>& copies, const forms::PixelRect& a
         copy.ColumnSums(top, end, area.left, area.right, columns.data(), written || !holdsAll);
         written = true;
     }
-    if (!written) std::fill(columns.begin(), columns.end(), uint16_t{0});
+    return written;
 }
 
 }  // namespace
@@ -105,7 +106,7 @@ void AverageArea(const std::vector<SummedCopy>& copies, const forms::PixelRect& 
         // Taller blocks than 16-bit sums allow are added up in parts.
         for (int32_t top = rows.Start(); top < rows.End(); top += SummedCopy::kMostSummedRows) {
             const int32_t end = std::min(rows.End(), top + SummedCopy::kMostSummedRows);
-            SumColumns(copies, area, area.top + top, area.top + end, sums.columns);
+            if (!SumColumns(copies, area, area.top + top, area.top + end, sums.columns)) continue;
             // A column's sums are at most 255 for each row; a 16-bit lane
             // adds up every other column of the block.
             const int32_t pairsIn16Bits = 0xFFFF / ((end - top) * 255);
