@@ -60,10 +60,10 @@ uint64_t LensFingerprint(const e2e::ScreenImage& lens) {
 }
 
 // How old, in milliseconds, the oldest part of the desktop the reduced lens
-// showed in the last second was: the saver keeps it in a property of the
-// lens window for this probe alone. None at 100 % and above.
+// showed in the last second was: the saver keeps one more than that in a
+// property of the lens window for this probe alone. None at 100 % and above.
 std::optional<uintptr_t> OldestShownMs(HWND lens) {
-    if (HANDLE value = GetPropW(lens, L"Zoomorb.OldestShownMs")) return reinterpret_cast<uintptr_t>(value);
+    if (HANDLE value = GetPropW(lens, L"Zoomorb.OldestShownMs")) return reinterpret_cast<uintptr_t>(value) - 1;
     return std::nullopt;
 }
 

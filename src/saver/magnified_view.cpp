@@ -14,8 +14,9 @@ double NowMs() {
 }
 
 // The lens window's property through which bench/run reads how old the
-// oldest part of the desktop the lens showed in the last second was, in
-// milliseconds; nothing else reads it.
+// oldest part of the desktop the lens showed in the last second was: one
+// more than the milliseconds, as a property of 0 reads as none. Nothing
+// else reads it.
 constexpr wchar_t kOldestShownProperty[] = L"Zoomorb.OldestShownMs";
 
 }  // namespace
@@ -85,7 +86,7 @@ void MagnifiedView::NoteOldestShown(double nowMs) {
     // Once a second: telling costs a call to the window system.
     if (nowMs - toldAtMs_ < 1000) return;
     SetPropW(lens_.Hwnd(), kOldestShownProperty,
-             reinterpret_cast<HANDLE>(static_cast<uintptr_t>(std::lround(oldestShownMs_))));
+             reinterpret_cast<HANDLE>(static_cast<uintptr_t>(std::lround(oldestShownMs_) + 1)));
     oldestShownMs_ = 0;
     toldAtMs_ = nowMs;
 }

@@ -79,6 +79,7 @@ TEST(SaverAreaAverage, EachLensPixelIsTheRoundedAverageOfTheDesktopPixelsItCover
     const Paint loneDots = Grey([](int32_t x, int32_t y) { return x % 10 == 3 && y % 10 == 7 ? 255 : 0; });
     const Paint oneInFour = Grey([](int32_t x, int32_t y) { return x % 2 == 0 && y % 2 == 0 ? 201 : 0; });
     const Paint colours = [](int32_t, int32_t) { return Colour{10, 20, 30}; };
+    const Paint onesAndNoughts = Grey([](int32_t x, int32_t y) { return (x + y) % 2 == 0 ? 1 : 0; });
     const Paint byMonitor = Grey([](int32_t x, int32_t y) { return x < 0 ? 50 : y < 100 ? 200 : 100; });
     const struct Case {
         const char* what;
@@ -96,6 +97,7 @@ TEST(SaverAreaAverage, EachLensPixelIsTheRoundedAverageOfTheDesktopPixelsItCover
         {"one white pixel in each block of a hundred: 2.55 rounds to 3", one200, loneDots, {0, 0, 160, 150}, 16,
          15, 8, 8, {3, 3, 3}},
         {"201 in one pixel of four: 50.25 rounds down", one200, oneInFour, {1, 1, 9, 9}, 4, 4, 2, 1, {50, 50, 50}},
+        {"25 ones in 49 pixels: 0.51 rounds to 1", one200, onesAndNoughts, {0, 0, 7, 7}, 1, 1, 0, 0, {1, 1, 1}},
         {"white stays white", one200, white, {10, 10, 170, 160}, 16, 15, 15, 14, {255, 255, 255}},
         {"each colour on its own", one200, colours, {3, 5, 163, 155}, 16, 15, 4, 4, {10, 20, 30}},
         {"half off the desktop: half black", one100, white, {-5, 0, 5, 10}, 1, 1, 0, 0, {128, 128, 128}},

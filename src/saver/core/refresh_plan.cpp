@@ -1,6 +1,7 @@
 #include "refresh_plan.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace zoomorb::saver {
@@ -49,39 +50,52 @@ void RefreshPlan::ChooseRow(const Grid& grid, int32_t row, int32_t left, int32_t
     for (int32_t column = left; column < right; ++column) Choose(grid.Tile(row, column), budget);
 }
 
-bool RefreshPlan::Sweep(const std::vector<Rows>& rows, double nowMs, int64_t& budget) {
+void RefreshPlan::Sweep(const std::vector<Rows>& rows, double roundMs, double sinceMs, double nowMs,
+                        int64_t& budget) {
     struct Row {
         double readMs;
         size_t rows;
         int32_t row;
     };
     std::vector<Row> order;
-    for (size_t i = 0; i < rows.size(); ++i)
-        for (int32_t row = rows[i].range.top; row < rows[i].range.bottom; ++row)
-            order.push_back(Row{(*rows[i].readMs)[static_cast<size_t>(row)], i, row});
+    int64_t pixels = 0, overdue = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int64_t rowPixels = int64_t{rows[i].range.right - rows[i].range.left} * kTileWidth * kTileHeight;
+        for (int32_t row = rows[i].range.top; row < rows[i].range.bottom; ++row) {
+            const double readMs = (*rows[i].readMs)[static_cast<size_t>(row)];
+            order.push_back(Row{readMs, i, row});
+            pixels += rowPixels;
+            if (nowMs - readMs >= roundMs) overdue += rowPixels;
+        }
+    }
     // Of rows read at once, the first in their grid first: rows read
     // together stay together, in few rectangles.
     std::sort(order.begin(), order.end(), [](const Row& a, const Row& b) {
         return a.readMs < b.readMs ||
                (a.readMs == b.readMs && (a.rows < b.rows || (a.rows == b.rows && a.row < b.row)));
     });
-    size_t done = 0;
-    for (; done < order.size() && budget > 0; ++done) {
+    const int64_t given =
+        std::min(budget, std::max(overdue, static_cast<int64_t>(std::ceil(pixels * sinceMs / roundMs))));
+    int64_t share = given;
+    for (size_t done = 0; done < order.size() && share > 0; ++done) {
         const Rows& some = rows[order[done].rows];
-        ChooseRow(*some.grid, order[done].row, some.range.left, some.range.right, budget);
+        ChooseRow(*some.grid, order[done].row, some.range.left, some.range.right, share);
         (*some.readMs)[static_cast<size_t>(order[done].row)] = nowMs;
     }
-    return done == order.size();
+    budget -= given - share;
 }
 
 std::vector<forms::PixelRect> RefreshPlan::ReadsFor(const forms::PixelRect& source, double nowMs) {
-    const double share = redrawn_ ? std::clamp((nowMs - lastRedrawMs_) / kRedrawMs, 0.5, 3.0) : 1.0;
-    int64_t budget = static_cast<int64_t>(kPixelsPerRedraw * share);
+    const double sinceMs = redrawn_ ? std::clamp(nowMs - lastRedrawMs_, kRedrawMs / 2, 3 * kRedrawMs) : kRedrawMs;
+    int64_t budget = static_cast<int64_t>(kPixelsPerRedraw * sinceMs / kRedrawMs);
     lastRedrawMs_ = nowMs;
     redrawn_ = true;
-    std::vector<Rows> acrossSource;
+    std::vector<Rows> acrossSource, whole;
     for (Grid& grid : grids_) {
+        whole.push_back(Rows{&grid, TileRange{0, 0, grid.columns, grid.rows}, &grid.wholeMs});
         const TileRange shown = grid.TilesOf(source);
+        if (shown.top == shown.bottom) continue;
+        acrossSource.push_back(Rows{&grid, shown, &grid.acrossSourceMs});
         for (int32_t row = shown.top; row < shown.bottom; ++row) {
             double& rowReadMs = grid.acrossSourceMs[static_cast<size_t>(row)];
             if (rowReadMs == kNever) {
@@ -96,13 +110,9 @@ std::vector<forms::PixelRect> RefreshPlan::ReadsFor(const forms::PixelRect& sour
                 if (readMs_[tile] < rowReadMs) Choose(tile, budget);
             }
         }
-        if (shown.top < shown.bottom) acrossSource.push_back(Rows{&grid, shown, &grid.acrossSourceMs});
     }
-    if (Sweep(acrossSource, nowMs, budget) && budget > 0) {
-        std::vector<Rows> whole;
-        for (Grid& grid : grids_) whole.push_back(Rows{&grid, TileRange{0, 0, grid.columns, grid.rows}, &grid.wholeMs});
-        Sweep(whole, nowMs, budget);
-    }
+    Sweep(acrossSource, kSourceRoundMs, sinceMs, nowMs, budget);
+    Sweep(whole, kDesktopRoundMs, sinceMs, nowMs, budget);
     std::vector<forms::PixelRect> reads;
     for (const Grid& grid : grids_) AddReads(grid, reads);
     for (size_t tile = 0; tile < chosen_.size(); ++tile)

@@ -3,17 +3,19 @@
 // Reading the screen is most of what such a redraw costs, and each read
 // asks the X server under Wine, so few large reads cost less than many
 // small ones. The copy the lens is reduced from (see summed_copy.h) is kept
-// in tiles, each with the time it was read, and brought up to date a budget
-// of pixels at a time, in rows of tiles:
+// in tiles, each with the time it was read, and brought up to date in rows
+// of tiles, within a budget of pixels per redraw:
 // - What the lens shows first, on each monitor. Tiles it shows that were
 //   never read, or that came into view at the ends of a row since that row
 //   was last read across the source, are read at once whatever the budget,
 //   so that nothing the lens shows is older than the row it lies in. Then
-//   rows across the source, the longest unread first: they stay in long
-//   runs from one redraw to the next, and come round within half a second.
-// - Then, with what is left of the budget, the rest of the desktop, whole
-//   rows of each monitor the same way, so that what comes into view is
-//   seldom old.
+//   rows across the source, the longest unread first, as many as bring
+//   them all round within 0.4 s: they stay in long runs from one redraw to
+//   the next.
+// - Then, as far as the budget goes, the rest of the desktop, whole rows of
+//   each monitor the same way, round within 4 s, so that what comes into
+//   view is seldom old.
+// Where the source is small, a redraw reads far less than the budget.
 
 #include <cstdint>
 #include <vector>
@@ -28,17 +30,20 @@ public:
     // whole number of the summed copy's bands.
     static constexpr int32_t kTileWidth = 64;
     static constexpr int32_t kTileHeight = 16;
-    // Pixels read per redraw, at 50 redraws a second: whatever the lens
-    // shows stays within half a second old even at 5 % on a 4K monitor,
-    // where its source covers 3120 x 2160 pixels (6.9 million in whole
-    // tiles) and sweeps 512 pixels to and fro with the cursor's circle.
-    // Reading them takes Wine and the X server about a millisecond. A
-    // redraw that comes later than 20 ms after the one before reads as much
-    // more (up to three times as much, as on a host too busy for 50 redraws
-    // a second), one that comes sooner as much less (down to half), so that
-    // what is read each second stays the same.
+    // The most pixels read per redraw, at 50 redraws a second: enough to
+    // keep whatever the lens shows within half a second old even at 5 % on
+    // a 4K monitor, where its source covers 3120 x 2160 pixels (6.9 million
+    // in whole tiles) and sweeps 512 pixels to and fro with the cursor's
+    // circle; reading them takes Wine and the X server one to three
+    // milliseconds. A redraw that comes later than 20 ms after the one
+    // before may read as much more (up to three times as much, as on a host
+    // too busy for 50 redraws a second), one that comes sooner as much less
+    // (down to half), so that what is read each second stays the same.
     static constexpr int64_t kPixelsPerRedraw = 336 * 1024;
     static constexpr double kRedrawMs = 20;
+    // How soon rows across the source, and all of the desktop, come round.
+    static constexpr double kSourceRoundMs = 400;
+    static constexpr double kDesktopRoundMs = 4000;
 
     // The regions of the desktop to keep (virtual-screen pixels, not
     // overlapping), none of them read yet.
@@ -79,9 +84,10 @@ private:
 
     void Choose(size_t tile, int64_t& budget);
     void ChooseRow(const Grid& grid, int32_t row, int32_t left, int32_t right, int64_t& budget);
-    // Reads rows of `rows`, the longest unread first, until the budget is
-    // spent; true when every row was read.
-    bool Sweep(const std::vector<Rows>& rows, double nowMs, int64_t& budget);
+    // Reads rows of `rows`, the longest unread first: as many as bring them
+    // all round within `roundMs` (`sinceMs` after the last redraw), and all
+    // that are older than that, as far as the budget goes.
+    void Sweep(const std::vector<Rows>& rows, double roundMs, double sinceMs, double nowMs, int64_t& budget);
     void AddReads(const Grid& grid, std::vector<forms::PixelRect>& reads) const;
 
     std::vector<Grid> grids_;
