@@ -1,40 +1,28 @@
 #include "dib/c_dib_section.h"
 
 #include <cstring>
-#include <utility>
 
 #include "dib/core/randomise_bits.h"
 #include "dib/core/resample_bilinear.h"
 #include "dib/core/scan_line.h"
+#include "dib/dib_section.h"
 #include "forms/handles.h"
 #include "forms/program.h"
 
 namespace zoomorb::dib {
 
 bool cDIBSection::CreateDIB(HDC lHDC, int32_t lWidth, int32_t lHeight, HBITMAP& hDib) {
-    BITMAPINFOHEADER& header = mtInfo.bmiHeader;
-    header.biSize = sizeof(BITMAPINFOHEADER);
-    header.biWidth = lWidth;
-    header.biHeight = lHeight;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(ImageSize(lWidth, lHeight));
-    void* bits = nullptr;
-    hDib = CreateDIBSection(lHDC, &mtInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
-    mlBits = hDib ? static_cast<uint8_t*>(bits) : nullptr;
+    mtInfo.bmiHeader = DibHeader(lWidth, lHeight, DibFormat::kBgr24BottomUp);
+    hDib = NewDibSection(lHDC, mtInfo.bmiHeader, mlBits).Release();
     return hDib != nullptr;
 }
 
 bool cDIBSection::Create(int32_t lWidth, int32_t lHeight) {
     ClearUp();
-    forms::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    if (!dc) return false;
-    HBITMAP section = nullptr;
-    if (!CreateDIB(dc.Get(), lWidth, lHeight, section)) return false;
-    mhMemDC = std::move(dc);
-    mhSection.Reset(section);
-    mhSelection = forms::SelectionScope(mhMemDC.Get(), section);
+    // The size is kept even when the section cannot be made.
+    mtInfo.bmiHeader = DibHeader(lWidth, lHeight, DibFormat::kBgr24BottomUp);
+    if (!mhSurface.Create(lWidth, lHeight, DibFormat::kBgr24BottomUp)) return false;
+    mlBits = mhSurface.Bits();
     return true;
 }
 
@@ -58,20 +46,18 @@ int32_t cDIBSection::BytesPerScanLine() const { return dib::BytesPerScanLine(Wid
 
 void cDIBSection::LoadPictureBlt(HDC lHDC, int32_t lSrcLeft, int32_t lSrcTop, int32_t lSrcWidth, int32_t lSrcHeight,
                                  DWORD eRop) {
-    BitBlt(mhMemDC.Get(), 0, 0, lSrcWidth < 0 ? Width() : lSrcWidth, lSrcHeight < 0 ? Height() : lSrcHeight, lHDC,
+    BitBlt(mhSurface.Dc(), 0, 0, lSrcWidth < 0 ? Width() : lSrcWidth, lSrcHeight < 0 ? Height() : lSrcHeight, lHDC,
            lSrcLeft, lSrcTop, eRop);
 }
 
 void cDIBSection::PaintPicture(HDC lHDC, int32_t lDestLeft, int32_t lDestTop, int32_t lDestWidth,
                                int32_t lDestHeight, int32_t lSrcLeft, int32_t lSrcTop, DWORD eRop) {
     BitBlt(lHDC, lDestLeft, lDestTop, lDestWidth < 0 ? Width() : lDestWidth, lDestHeight < 0 ? Height() : lDestHeight,
-           mhMemDC.Get(), lSrcLeft, lSrcTop, eRop);
+           mhSurface.Dc(), lSrcLeft, lSrcTop, eRop);
 }
 
 void cDIBSection::ClearUp() {
-    mhSelection.Reset();
-    mhSection.Reset();
-    mhMemDC.Reset();
+    mhSurface.Reset();
     mlBits = nullptr;
 }
 
@@ -86,7 +72,7 @@ std::unique_ptr<cDIBSection> cDIBSection::Resample(int32_t lNewHeight, int32_t l
     auto resampled = std::make_unique<cDIBSection>();
     if (!resampled->Create(lNewWidth, lNewHeight)) return nullptr;
     if (lNewWidth == Width() && lNewHeight == Height()) {
-        resampled->LoadPictureBlt(mhMemDC.Get());
+        resampled->LoadPictureBlt(mhSurface.Dc());
     } else {
         ResampleBilinear(*resampled);
     }

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "dib/core/surface_view.h"
-#include "forms/handles.h"
+#include "dib/dib_section.h"
 
 namespace zoomorb::dib {
 
@@ -39,8 +39,8 @@ public:
     // Copies the surface (or a block of it) into lHDC, unscaled.
     void PaintPicture(HDC lHDC, int32_t lDestLeft = 0, int32_t lDestTop = 0, int32_t lDestWidth = -1,
                       int32_t lDestHeight = -1, int32_t lSrcLeft = 0, int32_t lSrcTop = 0, DWORD eRop = SRCCOPY);
-    HDC hdc() const { return mhMemDC.Get(); }
-    HBITMAP hDib() const { return mhSection.Get(); }
+    HDC hdc() const { return mhSurface.Dc(); }
+    HBITMAP hDib() const { return mhSurface.Bitmap(); }
     uint8_t* DIBSectionBitsPtr() const { return mlBits; }
     // Fills the pixels with noise: grey, or with blue left at 0.
     void RandomiseBits(bool bGray = false);
@@ -57,11 +57,9 @@ private:
     bool CopyDeviceDependentBitmapToClipboard();
     bool CopyDeviceIndependentBitmapToClipboard() const;
 
-    // In this order, so that they go in reverse: the section is selected out
-    // of the DC, then deleted, then the DC.
-    forms::UniqueMemoryDc mhMemDC;
-    forms::UniqueBitmap mhSection;
-    forms::SelectionScope mhSelection;
+    DibSection mhSurface;
+    // The pixels of the last section made (by CreateDIB too) and the header
+    // last written, which ClearUp keeps: the size is still reported after it.
     uint8_t* mlBits = nullptr;
     BITMAPINFO mtInfo{};
 };

@@ -30,7 +30,7 @@ bool DesktopCopy::Follow(const std::vector<forms::PixelRect>& monitors) {
     widths.push_back(widest);
     reads_.resize(widths.size());
     for (size_t i = 0; i < widths.size(); ++i) {
-        if (reads_[i].Create(widths[i], RowsPerRead(widths[i]))) continue;
+        if (reads_[i].Create(widths[i], RowsPerRead(widths[i]), dib::DibFormat::kBgrx32TopDown)) continue;
         reads_.clear();
         mirror_.Follow({}, 0);
         return false;
@@ -42,15 +42,15 @@ void DesktopCopy::Refresh(HDC screen, const forms::PixelRect& area, double nowMs
     if (reads_.empty()) return;
     for (const forms::PixelRect& read : mirror_.ReadsFor(area, nowMs)) {
         const auto fits = std::find_if(reads_.begin(), reads_.end(),
-                                       [&](const Bitmap32& picture) { return picture.Pixels().width >= read.Width(); });
+                                       [&](const dib::DibSection& picture) { return picture.Width() >= read.Width(); });
         if (fits == reads_.end()) continue;
-        const int32_t rows = fits->Pixels().height;
+        const int32_t rows = fits->Height();
         for (int32_t top = read.top; top < read.bottom; top += rows) {
             const forms::PixelRect part{read.left, top, read.right, std::min(read.bottom, top + rows)};
             // Each read lies on one monitor: a copy that reaches past the
             // screen's edge gives black throughout under Wine. What cannot
             // be read at all is kept black, as what no monitor shows.
-            const Pixels32& pixels = fits->Pixels();
+            const Pixels32 pixels = PixelsOf(*fits);
             const bool read =
                 BitBlt(fits->Dc(), 0, 0, part.Width(), part.Height(), screen, part.left, part.top, SRCCOPY);
             GdiFlush();

@@ -10,11 +10,16 @@
 #include <cstddef>
 #include <vector>
 
+#include "dib/dib_section.h"
 #include "forms/core/pixel_rect.h"
-#include "saver/bitmap32.h"
 #include "saver/core/desktop_mirror.h"
 
 namespace zoomorb::saver {
+
+// A 32-bit picture's pixels as the lens's arithmetic reads them.
+inline Pixels32 PixelsOf(const dib::DibSection& picture) {
+    return Pixels32{picture.Bits(), picture.Width(), picture.Height(), picture.BytesPerRow()};
+}
 
 class DesktopCopy {
 public:
@@ -39,7 +44,7 @@ private:
     // each of about the most pixels one read may bring, from narrow and
     // tall to as wide as the widest monitor: a read takes the narrowest
     // that is wide enough, so that it brings as many rows as it can.
-    std::vector<Bitmap32> reads_;
+    std::vector<dib::DibSection> reads_;
 };
 
 }  // namespace zoomorb::saver

@@ -67,13 +67,13 @@ bool MagnifiedView::DrawReduced(HDC screen, const LensView& view) {
     if (desktopCopy_ == CopyState::ToBeMade)
         desktopCopy_ = desktop_.Follow(monitors_) ? CopyState::Made : CopyState::CannotBeMade;
     if (desktopCopy_ != CopyState::Made) return false;
-    const bool pictureFits = reduced_ && reduced_.Pixels().width == width && reduced_.Pixels().height == height;
-    if (!pictureFits && !reduced_.Create(width, height)) return false;
+    const bool pictureFits = reduced_ && reduced_.Width() == width && reduced_.Height() == height;
+    if (!pictureFits && !reduced_.Create(width, height, dib::DibFormat::kBgrx32TopDown)) return false;
     const SourceRect& s = view.source;
     const forms::PixelRect area{s.x, s.y, s.x + s.width, s.y + s.height};
     const double now = NowMs();
     desktop_.Refresh(screen, area, now);
-    desktop_.Average(area, reduced_.Pixels());
+    desktop_.Average(area, PixelsOf(reduced_));
     BitBlt(lens_.hDC(), 0, 0, width, height, reduced_.Dc(), 0, 0, SRCCOPY);
     lens_.Refresh();
     NoteOldestShown(now);

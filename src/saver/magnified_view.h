@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "dib/dib_section.h"
 #include "forms/core/pixel_rect.h"
 #include "forms/picture_box.h"
-#include "saver/bitmap32.h"
 #include "saver/core/view_source.h"
 #include "saver/desktop_copy.h"
 
@@ -44,7 +44,7 @@ private:
     enum class CopyState { ToBeMade, Made, CannotBeMade };
     CopyState desktopCopy_ = CopyState::ToBeMade;
     // The reduced picture, drawn here and then copied into the lens.
-    Bitmap32 reduced_;
+    dib::DibSection reduced_;
     // The oldest age shown since it was last told, and when it was.
     double oldestShownMs_ = 0;
     double toldAtMs_ = 0;
