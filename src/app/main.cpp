@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 
 #include "app/core/command_line.h"
@@ -42,22 +43,22 @@ int RunAfter(Start&& start) {
     return forms::RunMessageLoop();
 }
 
-int RunSaver(bool saverMode) {
+int RunSaver(bool saverMode, int32_t magnification) {
     // The session outlives the window: whichever way the saver ends, the
     // window goes first, then the system is put right.
     std::optional<zoomorb::saver::SaverSession> session;
     std::optional<zoomorb::saver::Zoomorb_S> window;
     return RunAfter([&] {
         session.emplace(saverMode);
-        window.emplace(*session);
+        window.emplace(*session, magnification);
         window->Load();
     });
 }
 
-int RunSettingsDialog() {
+int RunSettingsDialog(const Settings& settings) {
     std::optional<zoomorb::settings_dialog::Zoomorb_P> dialog;
     return RunAfter([&] {
-        dialog.emplace();
+        dialog.emplace(settings);
         dialog->ShowModal();
     });
 }
@@ -85,7 +86,7 @@ int Main() {
         if (!lock->Held()) return 0;
     }
 
-    LoadSettings();
+    const Settings settings = LoadSettings();
 
     switch (mode) {
         case zoomorb::SaverMode::PasswordChange:
@@ -95,11 +96,11 @@ int Main() {
             }
             return 0;
         case zoomorb::SaverMode::Settings:
-            return RunSettingsDialog();
+            return RunSettingsDialog(settings);
         case zoomorb::SaverMode::Saver:
-            return RunSaver(true);
+            return RunSaver(true, settings.magnification);
         case zoomorb::SaverMode::SaverNoNotice:
-            return RunSaver(false);
+            return RunSaver(false, settings.magnification);
         case zoomorb::SaverMode::Preview:
         case zoomorb::SaverMode::None:
             break;

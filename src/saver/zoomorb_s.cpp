@@ -15,7 +15,6 @@
 #include "saver/fault_seam.h"
 #include "saver/shape_form.h"
 #include "shared/captions.h"
-#include "shared/settings.h"
 #include "shared/system.h"
 #include "shared/window_utilities.h"
 
@@ -63,13 +62,14 @@ double NowMs() {
 
 }  // namespace
 
-Zoomorb_S::Zoomorb_S(SaverSession& session)
+Zoomorb_S::Zoomorb_S(SaverSession& session, int32_t magnification)
     : forms::Form(SaverDesign()),
       Display(*this, forms::PictureBoxDesign{}),
       Timer1(*this, kViewIntervalMs, [this] { Timer1_Timer(); }),
       Timer2(*this, kCursorIntervalMs, [this] { Timer2_Timer(); }),
       Timer3(*this, kWindowIntervalMs, [this] { Timer3_Timer(); }),
-      session_(session) {}
+      session_(session),
+      magnification_(magnification) {}
 
 void Zoomorb_S::Form_Load() {
     // The glass starts on the primary monitor, drawn for its DPI; the window
@@ -132,7 +132,7 @@ void Zoomorb_S::Timer1_Timer() {
     const double start = NowMs();
     if (!redrawPacing_.IsDue(start)) return;
     GetCursorPos(&CursorPos);
-    view_.Draw(session_.DesktopDc(), CursorPos, Zoomorb_B::Magnification);
+    view_.Draw(session_.DesktopDc(), CursorPos, magnification_);
     redrawPacing_.Drew(start, NowMs());
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "forms/form.h"
 #include "forms/handles.h"
 #include "forms/picture_box.h"
@@ -22,8 +24,8 @@ namespace zoomorb::saver {
 class Zoomorb_S : public forms::Form {
 public:
     // `session`: what the saver changes in the system, held by start-up for
-    // longer than the window lives.
-    explicit Zoomorb_S(SaverSession& session);
+    // longer than the window lives; `magnification`: the lens's, in percent.
+    Zoomorb_S(SaverSession& session, int32_t magnification);
 
     forms::PictureBox Display;
 
@@ -56,6 +58,7 @@ private:
     forms::Timer Timer3;
 
     SaverSession& session_;
+    const int32_t magnification_;
     POINT CursorPos{};
     MagnifiedView view_{Display};
     std::vector<forms::MonitorArea> monitors_;

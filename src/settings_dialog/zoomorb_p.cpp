@@ -77,8 +77,9 @@ HCURSOR HandPointer() {
 
 }  // namespace
 
-Zoomorb_P::Zoomorb_P(LANGID uiLanguage)
+Zoomorb_P::Zoomorb_P(Zoomorb_B::Settings settings, LANGID uiLanguage)
     : forms::Form(DialogDesign()),
+      settings_(std::move(settings)),
       texts_(DialogTextsFor(uiLanguage)),
       Pic_C(*this, forms::PictureBoxDesign{Twips(kDialogDesign.background), GetSysColor(COLOR_BTNFACE)}),
       Bairitu(Pic_C,
@@ -106,7 +107,7 @@ void Zoomorb_P::Form_Load() {
     // Every statement stands on its own: one that raises a run-time error
     // (checked conversions and arithmetic, a value the scroll bar refuses)
     // is skipped.
-    forms::IgnoreErrors([&] { Bairitu.SetValue(forms::ToInt16(Zoomorb_B::Magnification)); });
+    forms::IgnoreErrors([&] { Bairitu.SetValue(forms::ToInt16(settings_.magnification)); });
     Bairitu.SetPointer(Cmd_End.Pointer());
     forms::IgnoreErrors([&] { ShowValue(); });
     ApplyColours();
@@ -136,9 +137,9 @@ void Zoomorb_P::Form_Load() {
     forms::SetScreenMousePointer(forms::MousePointer::Default);
     // The scroll bar shows the default, not what that file says: said before
     // the user chooses.
-    if (!Zoomorb_B::UnreadableSettingsFile.empty()) {
+    if (!settings_.unreadableFile.empty()) {
         const std::wstring message =
-            texts_.readFailed + L"\n" + Zoomorb_B::UnreadableSettingsFile + L"\n\n" + texts_.readKept;
+            texts_.readFailed + L"\n" + settings_.unreadableFile + L"\n\n" + texts_.readKept;
         MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
     }
 }
@@ -193,7 +194,7 @@ void Zoomorb_P::Cmd_End_Click() {
     // Where the stored value could not be read, the default the dialog shows
     // instead is no choice of the user's: left as it is, it is not saved over
     // that value.
-    const bool chosen = Zoomorb_B::UnreadableSettingsFile.empty() || Bairitu.Value() != Zoomorb_B::Magnification;
+    const bool chosen = settings_.unreadableFile.empty() || Bairitu.Value() != settings_.magnification;
     if (chosen) {
         const Zoomorb_B::SaveResult saved = Zoomorb_B::SaveSettings(Bairitu.Value());
         if (!saved.saved) {

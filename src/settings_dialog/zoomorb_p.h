@@ -12,16 +12,19 @@
 #include "forms/label.h"
 #include "forms/picture_box.h"
 #include "settings_dialog/dialog_texts.h"
+#include "shared/settings.h"
 
 namespace zoomorb::settings_dialog {
 
 class Zoomorb_P : public forms::Form {
 public:
-    // The words follow the user's UI language (Japanese, or else English);
-    // the caption never changes, since a second start looks for it.
-    explicit Zoomorb_P(LANGID uiLanguage = GetUserDefaultUILanguage());
+    // `settings`: as start-up read them, shown on the scroll bar. The words
+    // follow the user's UI language (Japanese, or else English); the caption
+    // never changes, since a second start looks for it.
+    explicit Zoomorb_P(Zoomorb_B::Settings settings, LANGID uiLanguage = GetUserDefaultUILanguage());
 
 private:
+    const Zoomorb_B::Settings settings_;
     // Made before the controls, which show them.
     const DialogTexts texts_;
 

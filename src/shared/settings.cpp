@@ -14,11 +14,6 @@
 
 namespace Zoomorb_B {
 
-int32_t Magnification = 0;
-std::wstring IniKey;
-std::wstring IniValue;
-std::wstring UnreadableSettingsFile;
-
 namespace {
 
 // The settings file beside the program, its one section and its one key.
@@ -66,11 +61,13 @@ std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.fin
 // A write counts only once the file reads back what was written: some file
 // systems (network shares, removable disks) report writes that never land.
 bool WriteAndCheck(const std::wstring& file, const std::wstring& value) {
-    return WriteValue(kSection, IniKey, value, file) && ReadIniString(kSection, IniKey, file) == Trimmed(value);
+    return WriteValue(kSection, kMagnificationKey, value, file) &&
+           ReadIniString(kSection, kMagnificationKey, file) == Trimmed(value);
 }
 
 bool RemoveKeyAndCheck(const std::wstring& file) {
-    return WriteValue(kSection, IniKey, std::nullopt, file) && ReadIniString(kSection, IniKey, file).empty();
+    return WriteValue(kSection, kMagnificationKey, std::nullopt, file) &&
+           ReadIniString(kSection, kMagnificationKey, file).empty();
 }
 
 bool IsDialogValue(const ProfileValue& value) { return zoomorb::IsDialogMagnification(forms::Narrow(value.text)); }
@@ -79,7 +76,7 @@ bool IsDialogValue(const ProfileValue& value) { return zoomorb::IsDialogMagnific
 // the one beside the program, or may hold one: it cannot be read.
 bool PerUserValueMayWin(const std::wstring& perUser) {
     if (perUser.empty()) return false;
-    const ProfileValue value = ReadProfileValue(perUser, KeyOf(kSection, IniKey));
+    const ProfileValue value = ReadProfileValue(perUser, KeyOf(kSection, kMagnificationKey));
     return value.file == FileContent::State::Unreadable || IsDialogValue(value);
 }
 
@@ -103,9 +100,8 @@ std::wstring PerUserSettingsFilePath() {
     return file + kPerUserFolder + L'\\' + kFileName;
 }
 
-void LoadSettings() {
-    IniKey = kMagnificationKey;
-    const ProfileKey key = KeyOf(kSection, IniKey);
+Settings LoadSettings() {
+    const ProfileKey key = KeyOf(kSection, kMagnificationKey);
     std::wstring file = PerUserSettingsFilePath();
     ProfileValue value = file.empty() ? ProfileValue{} : ReadProfileValue(file, key);
     // A per-user file that cannot be read may hold the value that counts:
@@ -114,15 +110,13 @@ void LoadSettings() {
         file = SettingsFilePath();
         value = ReadProfileValue(file, key);
     }
-    UnreadableSettingsFile = value.file == FileContent::State::Unreadable ? file : std::wstring();
-    IniValue = value.text;
     // Text that is no usable number gives the default rather than an error.
-    Magnification = zoomorb::MagnificationFromText(forms::Narrow(IniValue));
+    return Settings{zoomorb::MagnificationFromText(forms::Narrow(value.text)),
+                    value.file == FileContent::State::Unreadable ? file : std::wstring()};
 }
 
 SaveResult SaveSettings(int32_t magnification) {
-    IniKey = kMagnificationKey;
-    IniValue = forms::Widen(zoomorb::MagnificationToText(magnification));
+    const std::wstring text = forms::Widen(zoomorb::MagnificationToText(magnification));
     const std::wstring beside = SettingsFilePath();
     const std::wstring perUser = PerUserSettingsFilePath();
     const FileSnapshot besideBefore(beside);
@@ -130,12 +124,12 @@ SaveResult SaveSettings(int32_t magnification) {
         perUser.empty() ? std::nullopt : std::optional<FileSnapshot>(perUser);
     // Beside the program first, where the value has always been. A per-user
     // value would be read before it, so it goes.
-    if (WriteAndCheck(beside, IniValue) && (!PerUserValueMayWin(perUser) || RemoveKeyAndCheck(perUser)))
+    if (WriteAndCheck(beside, text) && (!PerUserValueMayWin(perUser) || RemoveKeyAndCheck(perUser)))
         return SaveResult{true, beside};
     bool madeFolder = false;
     if (!perUser.empty()) {
         madeFolder = CreateDirectoryW(FolderOf(perUser).c_str(), nullptr) != FALSE;
-        if (WriteAndCheck(perUser, IniValue)) return SaveResult{true, perUser};
+        if (WriteAndCheck(perUser, text)) return SaveResult{true, perUser};
     }
     // Nothing took the value. What changed on the way goes back, so that the
     // running saver, the next start and the dialog still agree.

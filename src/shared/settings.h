@@ -9,26 +9,27 @@
 #include <functional>
 #include <string>
 
+#include "shared/core/settings_value.h"
+
 namespace Zoomorb_B {
 
-// Magnification in percent; 200 when the settings files give none, 0 before
-// the settings have been loaded.
-extern int32_t Magnification;
-// The settings key in use ("倍率") and the value text last read or about to be written.
-extern std::wstring IniKey;
-extern std::wstring IniValue;
+// What the settings files say, read once at start-up and handed to the
+// window that needs it.
+struct Settings {
+    // In percent; the default when the settings files give no usable value.
+    int32_t magnification = zoomorb::kDefaultMagnification;
+    // The settings file that is there but could not be read (held by
+    // another program without read sharing, or not readable for this user),
+    // after a few hundred milliseconds of asking again; empty when each file
+    // needed was read or is missing. The magnification is then the default,
+    // which is not what that file says.
+    std::wstring unreadableFile;
+};
 
-// The settings file that is there but could not be read at the last
-// LoadSettings (held by another program without read sharing, or not
-// readable for this user), after a few hundred milliseconds of asking again;
-// empty when each file needed was read or is missing. Magnification then
-// holds the default, which is not what that file says.
-extern std::wstring UnreadableSettingsFile;
-
-// Reads the magnification into Magnification: the per-user file's value when
-// it is one the settings dialog could have saved (only the dialog writes that
-// file), otherwise the value of the file beside the program.
-void LoadSettings();
+// Reads the settings: the per-user file's value when it is one the settings
+// dialog could have saved (only the dialog writes that file), otherwise the
+// value of the file beside the program.
+Settings LoadSettings();
 
 struct SaveResult {
     // True only when the file now holds the value, read back after writing.

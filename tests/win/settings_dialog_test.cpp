@@ -36,6 +36,8 @@ using test_files::WriteBytes;
 const std::string kKey = test_files::kMagnificationKeyBytes;
 constexpr LANGID kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
 constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+// The settings as start-up reads them where no file holds any.
+const Zoomorb_B::Settings kNothingStored{};
 
 class SettingsDialogTest : public testing::Test {
 protected:
@@ -43,8 +45,6 @@ protected:
         perUser_.emplace(Zoomorb_B::PerUserSettingsFilePath());
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
-        Zoomorb_B::Magnification = 200;
-        Zoomorb_B::UnreadableSettingsFile.clear();
     }
     void TearDown() override {
         forms::SetHighContrastHook({});
@@ -138,7 +138,7 @@ TEST_F(SettingsDialogTest, TheWordsFollowTheUserInterfaceLanguage) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.uiLanguage);
-        Zoomorb_P dialog(c.uiLanguage);
+        Zoomorb_P dialog(kNothingStored, c.uiLanguage);
         dialog.Load();
         EXPECT_EQ(dialog.lbl0.Caption(), c.magnification);
         EXPECT_EQ(dialog.Label1.Caption(), c.escNote);
@@ -157,7 +157,7 @@ TEST_F(SettingsDialogTest, TheWordsFollowTheUserInterfaceLanguage) {
 TEST_F(SettingsDialogTest, NothingOverlapsAndThePercentSignHasAGlyph) {
     for (const LANGID language : {kJapanese, kEnglish}) {
         SCOPED_TRACE(language);
-        Zoomorb_P dialog(language);
+        Zoomorb_P dialog(kNothingStored, language);
         dialog.Load();
         dialog.Bairitu.SetValue(500);
         const RECT box{0, 0, static_cast<LONG>(dialog.Pic_C.ScaleWidth()),
@@ -201,8 +201,7 @@ TEST_F(SettingsDialogTest, LoadShowsTheStoredMagnificationOrTheDefault) {
                  {5, 200, L"200％"},   {100000, 200, L"200％"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
-        Zoomorb_B::Magnification = c.stored;
-        Zoomorb_P dialog(kJapanese);
+        Zoomorb_P dialog({c.stored}, kJapanese);
         dialog.Load();
         EXPECT_EQ(dialog.Bairitu.Value(), c.shown);
         EXPECT_EQ(GetScrollPos(dialog.Bairitu.Hwnd(), SB_CTL), c.shown);
@@ -211,7 +210,7 @@ TEST_F(SettingsDialogTest, LoadShowsTheStoredMagnificationOrTheDefault) {
 }
 
 TEST_F(SettingsDialogTest, TheLabelFollowsEveryStepButNotADraggedThumb) {
-    Zoomorb_P dialog(kJapanese);
+    Zoomorb_P dialog(kNothingStored, kJapanese);
     dialog.Load();
     Scroll(dialog, SB_LINERIGHT);
     EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"210％");
@@ -236,15 +235,13 @@ TEST_F(SettingsDialogTest, TheLabelFollowsEveryStepButNotADraggedThumb) {
 
 TEST_F(SettingsDialogTest, OkWritesTheValueUnderTheCodePage932KeyAndEnds) {
     WriteBytes(path_, "[Other]\r\nkeep=1\r\n[Section]\r\nmine=yes\r\n" + kKey + "=150\r\n");
-    Zoomorb_P dialog(kJapanese);
+    Zoomorb_P dialog(kNothingStored, kJapanese);
     dialog.Load();
     dialog.Bairitu.SetValue(50);
     EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"50％");
     dialog.Cmd_End.Press();
     EXPECT_FALSE(dialog.IsLoaded());
     EXPECT_EQ(forms::RequestedExitCode(), 0) << "OK did not end the program";
-    EXPECT_EQ(Zoomorb_B::IniKey, L"倍率");
-    EXPECT_EQ(Zoomorb_B::IniValue, L" 50");
     EXPECT_EQ(Zoomorb_B::ReadIniString(L"Section", L"倍率", path_), L"50");
     const std::string bytes = ReadBytes(path_);
     EXPECT_NE(bytes.find(kKey + "= 50\r\n"), std::string::npos) << bytes;
@@ -286,7 +283,7 @@ TEST_F(SettingsDialogTest, AFailedSaveIsSaidInTheUsersLanguageAndTheDialogStays)
     Zoomorb_B::SetSettingsWriteHook([](const std::wstring&, const std::function<bool()>&) {
         return false;  // no file takes it
     });
-    Zoomorb_P dialog(kJapanese);
+    Zoomorb_P dialog(kNothingStored, kJapanese);
     dialog.Load();
     dialog.Bairitu.SetValue(300);
     const std::wstring text = TextOfMessageBoxDuring([&] { dialog.Cmd_End.Press(); });
@@ -301,7 +298,7 @@ TEST_F(SettingsDialogTest, AFailedSaveIsSaidInTheUsersLanguageAndTheDialogStays)
 }
 
 TEST_F(SettingsDialogTest, ClosingTheWindowSavesNothing) {
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kNothingStored);
     dialog.Show();
     dialog.Bairitu.SetValue(50);
     SendMessageW(dialog.Hwnd(), WM_CLOSE, 0, 0);
@@ -310,7 +307,7 @@ TEST_F(SettingsDialogTest, ClosingTheWindowSavesNothing) {
 }
 
 TEST_F(SettingsDialogTest, TheGradientFillsThePictureBoxRowByRow) {
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kNothingStored);
     dialog.Show();
     ASSERT_EQ(dialog.Pic_C.ScaleHeight(), 208);
     const struct {
@@ -327,7 +324,7 @@ TEST_F(SettingsDialogTest, TheGradientFillsThePictureBoxRowByRow) {
 }
 
 TEST_F(SettingsDialogTest, TheDialogIsCentredAtItsLoadedSize) {
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kNothingStored);
     dialog.Load();
     RECT outer{};
     GetWindowRect(dialog.Hwnd(), &outer);
@@ -343,7 +340,7 @@ TEST_F(SettingsDialogTest, TheDialogIsCentredAtItsLoadedSize) {
 
 TEST_F(SettingsDialogTest, TheAnimationsStartAndEndWhereTheMouseWasAtLoad) {
     SetCursorPos(500, 300);
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kNothingStored);
     dialog.Load();
     EXPECT_EQ(Zoomorb_B::AnimOriginX, 500);
     EXPECT_EQ(Zoomorb_B::AnimOriginY, 300);
@@ -361,7 +358,7 @@ HCURSOR PointerOver(HWND control) {
 }
 
 TEST_F(SettingsDialogTest, TheButtonAndTheScrollBarShowTheHand) {
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kNothingStored);
     dialog.Show();
     const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
     EXPECT_EQ(PointerOver(dialog.Cmd_End.Hwnd()), hand);
@@ -372,7 +369,7 @@ TEST_F(SettingsDialogTest, TheButtonAndTheScrollBarShowTheHand) {
 // The keys go where they went before another window took them, a message
 // box or another program: the dialog has the focus back on its control.
 TEST_F(SettingsDialogTest, TheFocusComesBackToItsControl) {
-    Zoomorb_P dialog;
+    Zoomorb_P dialog(kNothingStored);
     dialog.Show();
     EXPECT_EQ(GetFocus(), dialog.Bairitu.Hwnd()) << "the scroll bar has not the focus at open";
     SetFocus(dialog.Cmd_End.Hwnd());
@@ -404,7 +401,7 @@ TEST_F(SettingsDialogTest, AssistiveTechnologyIsToldWhatTheLabelsSay) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.uiLanguage);
         {
-            Zoomorb_P dialog(c.uiLanguage);
+            Zoomorb_P dialog(kNothingStored, c.uiLanguage);
             dialog.Load();
             const HWND bar = dialog.Bairitu.Hwnd();
             EXPECT_EQ(annotations.Text(bar, PROPID_ACC_NAME), c.name);
@@ -447,7 +444,7 @@ TEST_F(SettingsDialogTest, HighContrastDrawsInTheThemesColours) {
         return TRUE;
     };
     forms::SetHighContrastHook(windowsAnswer);
-    Zoomorb_P dialog(kEnglish);
+    Zoomorb_P dialog(kNothingStored, kEnglish);
     dialog.Show();
     const struct {
         const forms::Label& label;
@@ -485,7 +482,7 @@ TEST_F(SettingsDialogTest, HighContrastDrawsInTheThemesColours) {
 }
 
 TEST_F(SettingsDialogTest, LabelsSizeThemselvesToTheirText) {
-    Zoomorb_P dialog(kJapanese);
+    Zoomorb_P dialog(kNothingStored, kJapanese);
     const RECT percent = dialog.lbl_Bairitu.PixelRect();
     dialog.lbl_Bairitu.SetCaption(L"100000％");
     const RECT wider = dialog.lbl_Bairitu.PixelRect();
@@ -499,7 +496,7 @@ TEST_F(SettingsDialogTest, LabelsSizeThemselvesToTheirText) {
 // button's caption too) at the new DPI; back on the first monitor it is as
 // it was.
 TEST_F(SettingsDialogTest, ADpiChangeLaysTheDialogOutAnewInTheSuggestedRectangle) {
-    Zoomorb_P dialog(kEnglish);
+    Zoomorb_P dialog(kNothingStored, kEnglish);
     dialog.Load();
     const auto sizeOf = [](HWND window) {
         RECT area{};

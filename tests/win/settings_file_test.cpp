@@ -66,15 +66,12 @@ protected:
         perUser_.emplace(Zoomorb_B::PerUserSettingsFilePath());
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
-        Zoomorb_B::Magnification = 0;
     }
     void TearDown() override { DeleteFileW(path_.c_str()); }
 
     int32_t LoadWith(const std::string& fileBytes) {
         WriteBytes(path_, fileBytes);
-        Zoomorb_B::Magnification = 0;
-        Zoomorb_B::LoadSettings();
-        return Zoomorb_B::Magnification;
+        return Zoomorb_B::LoadSettings().magnification;
     }
 
     std::optional<test_files::SetAsideFile> perUser_;
@@ -82,10 +79,7 @@ protected:
 };
 
 TEST_F(SettingsFile, NoFileGivesTheDefaultAndCreatesNothing) {
-    Zoomorb_B::LoadSettings();
-    EXPECT_EQ(Zoomorb_B::Magnification, 200);
-    EXPECT_EQ(Zoomorb_B::IniKey, L"倍率");
-    EXPECT_EQ(Zoomorb_B::IniValue, L"");
+    EXPECT_EQ(Zoomorb_B::LoadSettings().magnification, 200);
     EXPECT_FALSE(Exists(path_));
 }
 
@@ -139,8 +133,7 @@ TEST_F(SettingsFile, WritingReplacesOnlyOurKeyAndUsesCodePage932) {
     EXPECT_NE(bytes.find(kKey + "="), std::string::npos) << bytes;
     EXPECT_EQ(bytes.find("150"), std::string::npos);
     EXPECT_EQ(Zoomorb_B::ReadIniString(L"Section", L"倍率", path_), L"300");
-    Zoomorb_B::LoadSettings();
-    EXPECT_EQ(Zoomorb_B::Magnification, 300);
+    EXPECT_EQ(Zoomorb_B::LoadSettings().magnification, 300);
 }
 
 TEST_F(SettingsFile, WritingCreatesTheFile) {
@@ -148,16 +141,14 @@ TEST_F(SettingsFile, WritingCreatesTheFile) {
     const std::string bytes = ReadBytes(path_);
     EXPECT_EQ(bytes.rfind("[Section]", 0), 0u) << bytes;
     EXPECT_NE(bytes.find(kKey + "="), std::string::npos);
-    Zoomorb_B::LoadSettings();
-    EXPECT_EQ(Zoomorb_B::Magnification, 50);
+    EXPECT_EQ(Zoomorb_B::LoadSettings().magnification, 50);
 }
 
 TEST_F(SettingsFile, LongValuesAreCutAtTheBuffer) {
     const std::string longValue(400, '7');
     WriteBytes(path_, "[Section]\r\n" + kKey + "=" + longValue + "\r\n");
     EXPECT_EQ(Zoomorb_B::ReadIniString(L"Section", L"倍率", path_).size(), 255u);
-    Zoomorb_B::LoadSettings();
-    EXPECT_EQ(Zoomorb_B::Magnification, 200);  // far beyond 32 bits: not usable
+    EXPECT_EQ(Zoomorb_B::LoadSettings().magnification, 200);  // far beyond 32 bits: not usable
 }
 
 // A save is whole or not at all. A write that reports success without
