@@ -12,7 +12,7 @@
 
 #include "forms/core/pixel_rect.h"
 #include "saver/bitmap32.h"
-#include "saver/core/desktop_mirror.h"
+#include "saver/core/lens/desktop_mirror.h"
 
 namespace zoomorb::saver {
 
