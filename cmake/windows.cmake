@@ -7,7 +7,7 @@ set(ZOOMORB_WIN_DEFINES UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WIN
 target_compile_definitions(zoomorb_core PUBLIC ${ZOOMORB_WIN_DEFINES})
 
 file(GLOB_RECURSE ZOOMORB_WIN_SOURCES CONFIGURE_DEPENDS src/*.cpp)
-list(FILTER ZOOMORB_WIN_SOURCES EXCLUDE REGEX "/core/")
+list(FILTER ZOOMORB_WIN_SOURCES EXCLUDE REGEX "/core/|/src/pictures/")
 list(FILTER ZOOMORB_WIN_SOURCES EXCLUDE REGEX "src/app/win_main\\.cpp$")
 add_library(zoomorb_app STATIC ${ZOOMORB_WIN_SOURCES})
 target_link_libraries(zoomorb_app PUBLIC zoomorb_core user32 gdi32 kernel32 shell32 ole32 uuid comctl32)

@@ -1,7 +1,7 @@
 #include "glass_pictures.h"
 
-#include "saver/core/glass_scene.h"
-#include "saver/core/sunset.h"
+#include "pictures/glass_scene.h"
+#include "pictures/sunset.h"
 
 namespace zoomorb::pictures {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "picture_files.h"
-#include "saver/core/rgb_image.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
 

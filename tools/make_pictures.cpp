@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/preview_picture.h"
+#include "pictures/preview_picture.h"
 #include "glass_pictures.h"
 #include "hand_cursor.h"
 #include "picture_files.h"
-#include "saver/core/glass_picture.h"
+#include "pictures/glass_picture.h"
 #include "wallpaper.h"
 
 namespace {
@@ -26,7 +26,7 @@ std::vector<std::pair<std::string, Bytes>> AllPictures() {
     return {
         {"lens.bmp", EncodeBmp(DrawLensBitmap())},
         {"dialog_picture.bmp", EncodeBmp(DrawDialogPicture())},
-        {"preview.bmp", EncodeBmp(zoomorb::preview::DrawPreviewPicture())},
+        {"preview.bmp", EncodeBmp(zoomorb::pictures::DrawPreviewPicture())},
         {"zoomorb.ico", EncodeIcon(DrawIconImages())},
         {"hand.cur", EncodeCursor(DrawHandCursor())},
     };

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "saver/core/rgb_image.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
 

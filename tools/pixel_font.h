@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "saver/core/rgb_image.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
 

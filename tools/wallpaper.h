@@ -4,7 +4,7 @@
 // full of fine detail (lit windows, thin lines, tiny letters) so the
 // magnified lens has something to show. Not a resource: only the demo uses it.
 
-#include "saver/core/rgb_image.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
 

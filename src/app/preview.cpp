@@ -1,14 +1,14 @@
 #include "app/preview.h"
 
 #include "app/core/command_line.h"
-#include "app/core/preview_picture.h"
+#include "pictures/preview_picture.h"
 #include "forms/core/numbers.h"
 #include "forms/core/units.h"
 #include "forms/core/runtime_error.h"
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "resources/resource_ids.h"
-#include "saver/core/glass_geometry.h"
+#include "pictures/glass_geometry.h"
 #include "saver/drawn_bitmap.h"
 
 namespace zoomorb::preview {
@@ -86,7 +86,7 @@ void StartPreview(const std::string& handleText) {
     // per inch the same scene is drawn as much larger, so it looks the same.
     const int32_t dotsPerInch = forms::DotsPerInch();
     if (glass::GlassDpi(dotsPerInch) != glass::kDesignDpi)
-        form.Img_Prev.SetPicture(saver::DrawnBitmap(DrawPreviewPicture(dotsPerInch)));
+        form.Img_Prev.SetPicture(saver::DrawnBitmap(pictures::DrawPreviewPicture(dotsPerInch)));
     form.Load();
     HWND window = form.Hwnd();
     // A child must not stay a pop-up; every other style bit is kept.

@@ -12,7 +12,7 @@
 
 #include "dib/dib_section.h"
 #include "forms/core/pixel_rect.h"
-#include "saver/core/desktop_mirror.h"
+#include "saver/core/lens/desktop_mirror.h"
 
 namespace zoomorb::saver {
 

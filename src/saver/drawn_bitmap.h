@@ -3,7 +3,7 @@
 // that a form or an image control can show and the window shaping can read.
 
 #include "forms/handles.h"
-#include "saver/core/rgb_image.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::saver {
 

@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "saver/core/mouse_filter.h"
+#include "saver/core/input/mouse_filter.h"
 
 namespace zoomorb::saver {
 namespace {

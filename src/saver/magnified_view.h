@@ -14,7 +14,7 @@
 #include "dib/dib_section.h"
 #include "forms/core/pixel_rect.h"
 #include "forms/picture_box.h"
-#include "saver/core/view_source.h"
+#include "saver/core/lens/view_source.h"
 #include "saver/desktop_copy.h"
 
 namespace zoomorb::saver {

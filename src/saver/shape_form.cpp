@@ -8,7 +8,7 @@
 #include "forms/core/numbers.h"
 #include "forms/form.h"
 #include "forms/handles.h"
-#include "saver/core/key_colour_runs.h"
+#include "pictures/key_colour_runs.h"
 
 namespace Zoomorb_B {
 
@@ -36,7 +36,7 @@ void ShapeFormFromPicture(forms::Form& frmThis, uint32_t& lKeyColor) {
     forms::UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
     const std::optional<uint32_t> key =
         lKeyColor == kKeyFromPicture ? std::nullopt : std::optional<uint32_t>(lKeyColor);
-    const uint32_t usedKey = zoomorb::saver::WalkNonKeyRuns(
+    const uint32_t usedKey = zoomorb::pictures::WalkNonKeyRuns(
         surface.DIBSectionBitsPtr(), width, height, surface.BytesPerScanLine(), key,
         [&](int32_t pictureRow, int32_t start, int32_t end) {
             forms::UniqueRegion run(

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "forms/core/runtime_error.h"
-#include "saver/core/key_colour_runs.h"
+#include "pictures/key_colour_runs.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ struct Span {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    using zoomorb::saver::PackedPixel;
+    using zoomorb::pictures::PackedPixel;
     if (size < kHeaderSize) return 0;
     const int32_t width = data[0] % (kMaxSide + 1);
     const int32_t height = data[1] % (kMaxSide + 1);
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<Span> spans;
     uint32_t used = 0;
     try {
-        used = zoomorb::saver::WalkNonKeyRuns(
+        used = zoomorb::pictures::WalkNonKeyRuns(
             bits.data(), width, height, stride, key,
             [&](int32_t row, int32_t start, int32_t end) { spans.push_back({row, start, end}); });
     } catch (const forms::RuntimeError& error) {

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/preview_picture.h"
-#include "saver/core/glass_geometry.h"
-#include "saver/core/glass_picture.h"
+#include "pictures/preview_picture.h"
+#include "pictures/glass_geometry.h"
+#include "pictures/glass_picture.h"
 
 namespace {
 
@@ -170,8 +170,8 @@ TEST_P(LensBitmap, KeyColourRunsGiveOneClosedOutline) {
 TEST(Pictures, TheSceneOfThePreviewIsTheSameAtTwiceTheDpi) {
     // Drawn for 192 DPI and shrunk back by averaging 2 x 2 pixels, the preview
     // is the 96-DPI picture but for the finer anti-aliasing of its edges.
-    const auto design = zoomorb::preview::DrawPreviewPicture(96);
-    const auto twice = zoomorb::preview::DrawPreviewPicture(192);
+    const auto design = zoomorb::pictures::DrawPreviewPicture(96);
+    const auto twice = zoomorb::pictures::DrawPreviewPicture(192);
     ASSERT_EQ(twice.Width(), 2 * design.Width());
     ASSERT_EQ(twice.Height(), 2 * design.Height());
     double difference = 0;

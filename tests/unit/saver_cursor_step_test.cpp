@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "saver/core/cursor_step.h"
+#include "saver/core/motion/cursor_step.h"
 
 namespace zoomorb::saver {
 namespace {

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "saver/core/desktop_mirror.h"
-#include "saver/core/refresh_plan.h"
-#include "saver/core/view_source.h"
+#include "saver/core/lens/desktop_mirror.h"
+#include "saver/core/lens/refresh_plan.h"
+#include "saver/core/lens/view_source.h"
 
 namespace zoomorb::saver {
 namespace {

@@ -5,11 +5,11 @@
 #include <set>
 #include <vector>
 
-#include "saver/core/cursor_step.h"
-#include "saver/core/desktop.h"
-#include "saver/core/glass_geometry.h"
-#include "saver/core/saver_state.h"
-#include "saver/core/window_step.h"
+#include "saver/core/motion/cursor_step.h"
+#include "saver/core/motion/desktop.h"
+#include "pictures/glass_geometry.h"
+#include "saver/core/motion/saver_state.h"
+#include "saver/core/motion/window_step.h"
 
 namespace zoomorb::saver {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "saver/core/mouse_filter.h"
+#include "saver/core/input/mouse_filter.h"
 
 namespace zoomorb::saver {
 namespace {

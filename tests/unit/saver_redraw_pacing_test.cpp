@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "saver/core/redraw_pacing.h"
+#include "saver/core/lens/redraw_pacing.h"
 
 namespace zoomorb::saver {
 namespace {

@@ -4,8 +4,8 @@
 #include <climits>
 #include <set>
 
-#include "saver/core/lens_speed.h"
-#include "saver/core/saver_state.h"
+#include "saver/core/motion/lens_speed.h"
+#include "saver/core/motion/saver_state.h"
 
 namespace zoomorb::saver {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "saver/core/view_source.h"
+#include "saver/core/lens/view_source.h"
 
 namespace zoomorb::saver {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <set>
 
-#include "saver/core/glass_geometry.h"
-#include "saver/core/window_step.h"
+#include "pictures/glass_geometry.h"
+#include "saver/core/motion/window_step.h"
 
 namespace zoomorb::saver {
 namespace {

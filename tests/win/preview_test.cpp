@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/preview_picture.h"
+#include "pictures/preview_picture.h"
 #include "app/preview.h"
 #include "forms/handles.h"
 #include "forms/program.h"
@@ -68,7 +68,7 @@ Pixels ReadPixels(HDC source, int left, int top, int width, int height) {
 
 Pixels PreviewPicture() {
     if (forms::DotsPerInch() != 96) {
-        const pictures::Image drawn = DrawPreviewPicture(forms::DotsPerInch());
+        const pictures::Image drawn = pictures::DrawPreviewPicture(forms::DotsPerInch());
         Pixels pixels{drawn.Width(), drawn.Height(), {}};
         for (int y = 0; y < drawn.Height(); ++y)
             for (int x = 0; x < drawn.Width(); ++x)

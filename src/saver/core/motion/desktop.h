@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "forms/core/pixel_rect.h"
-#include "saver/core/saver_state.h"
-#include "saver/core/screen_metrics.h"
+#include "saver/core/motion/saver_state.h"
+#include "saver/core/motion/screen_metrics.h"
 
 namespace zoomorb::saver {
 

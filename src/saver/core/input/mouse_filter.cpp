@@ -1,4 +1,4 @@
-#include "saver/core/mouse_filter.h"
+#include "saver/core/input/mouse_filter.h"
 
 namespace zoomorb::saver {
 

@@ -4,8 +4,8 @@
 // towards that borders no other monitor, turns back with a new random speed.
 
 #include "forms/core/random.h"
-#include "saver/core/saver_state.h"
-#include "saver/core/screen_metrics.h"
+#include "saver/core/motion/saver_state.h"
+#include "saver/core/motion/screen_metrics.h"
 
 namespace zoomorb::saver {
 

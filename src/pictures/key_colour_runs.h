@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-namespace zoomorb::saver {
+namespace zoomorb::pictures {
 
 // A pixel's three bytes packed in the order they lie in memory:
 // blue | green << 8 | red << 16 (the reverse of a COLORREF).
@@ -29,4 +29,4 @@ uint32_t WalkNonKeyRuns(const uint8_t* bits, int32_t width, int32_t height,
                         int32_t bytesPerScanLine, std::optional<uint32_t> keyColour,
                         const KeyRunVisitor& onRun);
 
-}  // namespace zoomorb::saver
+}  // namespace zoomorb::pictures

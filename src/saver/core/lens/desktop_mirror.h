@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "forms/core/pixel_rect.h"
-#include "saver/core/area_average.h"
-#include "saver/core/pixels32.h"
-#include "saver/core/refresh_plan.h"
-#include "saver/core/summed_copy.h"
+#include "saver/core/lens/area_average.h"
+#include "saver/core/lens/pixels32.h"
+#include "saver/core/lens/refresh_plan.h"
+#include "saver/core/lens/summed_copy.h"
 
 namespace zoomorb::saver {
 

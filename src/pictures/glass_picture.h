@@ -9,8 +9,8 @@
 
 #include <cstdint>
 
-#include "saver/core/glass_geometry.h"
-#include "saver/core/rgb_image.h"
+#include "pictures/glass_geometry.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
 

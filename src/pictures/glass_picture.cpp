@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "saver/core/glass_shading.h"
+#include "pictures/glass_shading.h"
 
 namespace zoomorb::pictures {
 

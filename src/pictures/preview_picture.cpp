@@ -1,12 +1,11 @@
 #include "preview_picture.h"
 
-#include "saver/core/glass_scene.h"
-#include "saver/core/sunset.h"
+#include "pictures/glass_scene.h"
+#include "pictures/sunset.h"
 
-namespace zoomorb::preview {
+namespace zoomorb::pictures {
 
-pictures::Image DrawPreviewPicture(int32_t dotsPerInch) {
-    using namespace pictures;
+Image DrawPreviewPicture(int32_t dotsPerInch) {
     // The scene is laid out in the design's pixels and scaled as a whole, so
     // every drawing of it shows the same picture.
     const double s = static_cast<double>(glass::GlassDpi(dotsPerInch)) / glass::kDesignDpi;
@@ -16,4 +15,4 @@ pictures::Image DrawPreviewPicture(int32_t dotsPerInch) {
                               LitBackdrop({128, 144, 166}, {78, 92, 116}, 70 * s, 60 * s, 150 * s, 0.25, 200 * s));
 }
 
-}  // namespace zoomorb::preview
+}  // namespace zoomorb::pictures

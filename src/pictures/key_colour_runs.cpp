@@ -4,7 +4,7 @@
 
 #include "forms/core/runtime_error.h"
 
-namespace zoomorb::saver {
+namespace zoomorb::pictures {
 
 uint32_t PackedPixel(const uint8_t* pixel) {
     return uint32_t{pixel[0]} | uint32_t{pixel[1]} << 8 | uint32_t{pixel[2]} << 16;
@@ -49,4 +49,4 @@ uint32_t WalkNonKeyRuns(const uint8_t* bits, int32_t width, int32_t height,
     return key;
 }
 
-}  // namespace zoomorb::saver
+}  // namespace zoomorb::pictures

@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "saver/core/screen_metrics.h"
+#include "saver/core/motion/screen_metrics.h"
 
 namespace zoomorb::saver {
 

@@ -4,7 +4,7 @@
 
 #include "forms/core/numbers.h"
 #include "forms/core/units.h"
-#include "saver/core/lens_speed.h"
+#include "saver/core/motion/lens_speed.h"
 
 namespace zoomorb::saver {
 namespace {

@@ -3,7 +3,7 @@
 // bitmap, the preview and dialog pictures, the icon) shades its rim and handle
 // with these, lit from the upper left, so they read as one object.
 
-#include "saver/core/rgb_image.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
 

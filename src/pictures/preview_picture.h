@@ -8,14 +8,14 @@
 
 #include <cstdint>
 
-#include "saver/core/glass_geometry.h"
-#include "saver/core/rgb_image.h"
+#include "pictures/glass_geometry.h"
+#include "pictures/rgb_image.h"
 
-namespace zoomorb::preview {
+namespace zoomorb::pictures {
 
 inline constexpr int32_t kPreviewPictureWidth = 179;
 inline constexpr int32_t kPreviewPictureHeight = 200;
 
-pictures::Image DrawPreviewPicture(int32_t dotsPerInch = glass::kDesignDpi);
+Image DrawPreviewPicture(int32_t dotsPerInch = glass::kDesignDpi);
 
-}  // namespace zoomorb::preview
+}  // namespace zoomorb::pictures

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "forms/core/runtime_error.h"
-#include "saver/core/key_colour_runs.h"
+#include "pictures/key_colour_runs.h"
 
-namespace zoomorb::saver {
+namespace zoomorb::pictures {
 namespace {
 
 constexpr uint32_t kRed = 0xFF0000;  // packed blue | green << 8 | red << 16
@@ -97,4 +97,4 @@ TEST(SaverKeyRuns, EmptySurfaces) {
 }
 
 }  // namespace
-}  // namespace zoomorb::saver
+}  // namespace zoomorb::pictures

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "forms/core/random.h"
-#include "saver/core/screen_metrics.h"
+#include "saver/core/motion/screen_metrics.h"
 
 namespace zoomorb::saver {
 

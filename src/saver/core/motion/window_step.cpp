@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "forms/core/numbers.h"
-#include "saver/core/glass_geometry.h"
-#include "saver/core/lens_speed.h"
-#include "saver/core/monitor_layout.h"
+#include "pictures/glass_geometry.h"
+#include "saver/core/motion/lens_speed.h"
+#include "saver/core/motion/monitor_layout.h"
 
 namespace zoomorb::saver {
 namespace {

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "forms/core/pixel_rect.h"
-#include "saver/core/pixels32.h"
+#include "saver/core/lens/pixels32.h"
 
 namespace zoomorb::saver {
 

@@ -2,7 +2,7 @@
 // The view the preview and dialog pictures show through the lens: the sun
 // setting over the sea, with clouds, a headland, a sailing boat and two birds.
 
-#include "saver/core/rgb_image.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "forms/core/numbers.h"
-#include "saver/core/monitor_layout.h"
+#include "saver/core/motion/monitor_layout.h"
 
 namespace zoomorb::saver {
 namespace {

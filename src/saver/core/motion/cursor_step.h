@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "saver/core/saver_state.h"
-#include "saver/core/screen_metrics.h"
+#include "saver/core/motion/saver_state.h"
+#include "saver/core/motion/screen_metrics.h"
 
 namespace zoomorb::saver {
 

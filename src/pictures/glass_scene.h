@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "saver/core/rgb_image.h"
+#include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
 

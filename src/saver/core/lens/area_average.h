@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "forms/core/pixel_rect.h"
-#include "saver/core/pixels32.h"
-#include "saver/core/summed_copy.h"
+#include "saver/core/lens/pixels32.h"
+#include "saver/core/lens/summed_copy.h"
 
 namespace zoomorb::saver {
 

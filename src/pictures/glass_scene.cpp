@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "saver/core/glass_shading.h"
+#include "pictures/glass_shading.h"
 
 namespace zoomorb::pictures {
 
