@@ -1,25 +1,25 @@
 #include "high_contrast.h"
 
-#include <windows.h>
-
 namespace forms {
 namespace {
 
-std::function<bool()>& HighContrastHook() {
-    static std::function<bool()> hook;
-    return hook;
+SystemParametersCall& HighContrastHook() {
+    static SystemParametersCall call;
+    return call;
 }
 
 }  // namespace
 
 bool HighContrastOn() {
-    if (HighContrastHook()) return HighContrastHook()();
     HIGHCONTRASTW state{};
     state.cbSize = sizeof state;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof state, &state, 0) &&
-           (state.dwFlags & HCF_HIGHCONTRASTON);
+    const bool read = HighContrastHook() ? HighContrastHook()(SPI_GETHIGHCONTRAST, sizeof state, &state, 0)
+                                         : SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof state, &state, 0);
+    // Where high contrast is available but off, as it usually is, other
+    // flags are set: only this one says the theme is in use.
+    return read && (state.dwFlags & HCF_HIGHCONTRASTON);
 }
 
-void SetHighContrastHook(std::function<bool()> hook) { HighContrastHook() = std::move(hook); }
+void SetHighContrastHook(SystemParametersCall call) { HighContrastHook() = std::move(call); }
 
 }  // namespace forms

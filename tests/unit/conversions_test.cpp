@@ -99,8 +99,8 @@ TEST(Conversions, NumberToTextPutsABlankBeforeNonNegativeNumbers) {
 }
 
 // Twips, design pixels and device pixels at the DPIs displays come in, one
-// rounding rule throughout (nearest, halves to even), and the per-axis form
-// the motions use agreeing with it.
+// rounding rule throughout (nearest, halves to even, on either side of
+// zero), and the per-axis form the motions use agreeing with it.
 TEST(Conversions, UnitsAtEveryDpiRoundToTheNearestHalvesToEven) {
     const struct {
         int32_t dpi;
@@ -113,6 +113,10 @@ TEST(Conversions, UnitsAtEveryDpiRoundToTheNearestHalvesToEven) {
         {120, 18, 2, 5, 6},           {144, 15, 2, 157, 236},      {144, 25, 2, 151, 226},
         {192, 4380, 584, 203, 406},   {192, 11, 1, 1, 2},          {288, 4380, 876, 197, 591},
         {288, 5, 1, 1, 3},            {0, 4380, 292, 203, 203},
+        // Below zero (monitors left of or above the primary) as above it.
+        {96, -7, 0, -1, -1},          {96, -8, -1, -3, -3},        {120, -18, -2, -5, -6},
+        {144, -15, -2, -157, -236},   {144, -25, -2, -151, -226},  {192, -11, -1, -1, -2},
+        {288, -4, -1, -1, -3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dpi << " DPI");

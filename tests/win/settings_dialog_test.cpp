@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <iterator>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "annotation_store.h"
 #include "file_bytes.h"
@@ -28,8 +30,6 @@
 namespace zoomorb::settings_dialog {
 namespace {
 
-struct ProgramEnded {};
-
 using test_files::ReadBytes;
 using test_files::WriteBytes;
 
@@ -40,20 +40,15 @@ constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 class SettingsDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        forms::SetEndProgramHook([] { throw ProgramEnded{}; });
         perUser_.emplace(Zoomorb_B::PerUserSettingsFilePath());
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
         Zoomorb_B::Magnification = 200;
+        Zoomorb_B::UnreadableSettingsFile.clear();
     }
     void TearDown() override {
-        forms::SetEndProgramHook({});
         forms::SetHighContrastHook({});
         DeleteFileW(path_.c_str());
-        // Unloading the last form asks the message loop to quit; no loop runs here.
-        MSG message;
-        while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
     }
 
     void Scroll(Zoomorb_P& dialog, WORD code, WORD position = 0) {
@@ -63,6 +58,65 @@ protected:
 
     std::optional<test_files::SetAsideFile> perUser_;
     std::wstring path_;
+};
+
+// The rows of a button's face that its caption's ink reaches, as the
+// button draws itself into a picture (its frame and focus mark left out).
+int CaptionInkRows(HWND button) {
+    RECT area{};
+    GetClientRect(button, &area);
+    forms::UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    forms::UniqueBitmap picture(CreateDIBSection(memory.Get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    forms::SelectionScope selected(memory.Get(), picture.Get());
+    SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
+    const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
+    int top = area.bottom, bottom = -1;
+    for (int y = 4; y < area.bottom - 4; ++y) {
+        for (int x = 4; x < area.right - 4; ++x) {
+            if (GetPixel(memory.Get(), x, y) != ink) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    return bottom < top ? 0 : bottom - top + 1;
+}
+
+// Listens, as a screen reader does, for the system's news that the value
+// of a window's own accessible object changed.
+class ValueChanges {
+public:
+    ValueChanges()
+        : hook_(SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Heard,
+                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {
+        s_windows = &windows_;
+    }
+    ~ValueChanges() {
+        UnhookWinEvent(hook_);
+        s_windows = nullptr;
+    }
+    ValueChanges(const ValueChanges&) = delete;
+    ValueChanges& operator=(const ValueChanges&) = delete;
+
+    // How often `window` was named since the last call, once the news
+    // waiting for this thread has been taken.
+    int TakeFor(HWND window) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        const int count = static_cast<int>(std::count(windows_.begin(), windows_.end(), window));
+        windows_.clear();
+        return count;
+    }
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+        if (s_windows && object == OBJID_CLIENT && child == CHILDID_SELF) s_windows->push_back(window);
+    }
+    static inline std::vector<HWND>* s_windows = nullptr;
+    HWINEVENTHOOK hook_;
+    std::vector<HWND> windows_;
 };
 
 // The words come from the string table of the user's UI language: Japanese,
@@ -186,13 +240,14 @@ TEST_F(SettingsDialogTest, OkWritesTheValueUnderTheCodePage932KeyAndEnds) {
     dialog.Load();
     dialog.Bairitu.SetValue(50);
     EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"50％");
-    EXPECT_THROW(dialog.Cmd_End.Press(), ProgramEnded);
+    dialog.Cmd_End.Press();
     EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(forms::RequestedExitCode(), 0) << "OK did not end the program";
     EXPECT_EQ(Zoomorb_B::IniKey, L"倍率");
     EXPECT_EQ(Zoomorb_B::IniValue, L" 50");
     EXPECT_EQ(Zoomorb_B::ReadIniString(L"Section", L"倍率", path_), L"50");
     const std::string bytes = ReadBytes(path_);
-    EXPECT_NE(bytes.find(kKey + "=50\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find(kKey + "= 50\r\n"), std::string::npos) << bytes;
     EXPECT_EQ(bytes.find("=150"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("[Other]\r\nkeep=1\r\n"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("mine=yes\r\n"), std::string::npos) << bytes;
@@ -331,8 +386,9 @@ TEST_F(SettingsDialogTest, TheFocusComesBackToItsControl) {
 
 // The labels are drawn, so what they say reaches a screen reader through
 // the windows they belong to: the scroll bar is named by its label, without
-// the access key, and valued by the shown percentage, kept current; the
-// dialog is described by the note. All of it goes with the dialog.
+// the access key, and valued by the shown percentage, kept current, and
+// listeners are told when that value changes; the dialog is described by
+// the note. All of it goes with the dialog.
 TEST_F(SettingsDialogTest, AssistiveTechnologyIsToldWhatTheLabelsSay) {
     test_accessibility::AnnotationStore annotations;
     const struct {
@@ -353,8 +409,10 @@ TEST_F(SettingsDialogTest, AssistiveTechnologyIsToldWhatTheLabelsSay) {
             const HWND bar = dialog.Bairitu.Hwnd();
             EXPECT_EQ(annotations.Text(bar, PROPID_ACC_NAME), c.name);
             EXPECT_EQ(annotations.Text(bar, PROPID_ACC_VALUE), c.value);
+            ValueChanges changes;
             Scroll(dialog, SB_LINERIGHT);
             EXPECT_EQ(annotations.Text(bar, PROPID_ACC_VALUE), c.valueAfterAStep);
+            EXPECT_EQ(changes.TakeFor(bar), 1) << "listeners were not told of the new value";
             EXPECT_EQ(annotations.Text(dialog.Hwnd(), PROPID_ACC_DESCRIPTION), c.description);
             EXPECT_EQ(annotations.Number(dialog.Hwnd(), PROPID_ACC_ROLE), ROLE_SYSTEM_DIALOG);
             // Unloaded in one case: its windows go, the object stays.
@@ -369,10 +427,26 @@ TEST_F(SettingsDialogTest, AssistiveTechnologyIsToldWhatTheLabelsSay) {
 
 // In a high-contrast theme the texts take the theme's text colour over its
 // window colour, at open and whenever the theme is switched while the
-// dialog is open. Wine cannot switch the theme: the test answers for it.
+// dialog is open; where high contrast is available but off, as it usually
+// is, the dialog keeps its own colours. Wine cannot switch the theme: the
+// test answers the system call for it, filling the structure as Windows
+// does, and once leaves the answer to Wine, which has no high contrast.
 TEST_F(SettingsDialogTest, HighContrastDrawsInTheThemesColours) {
-    bool highContrast = true;
-    forms::SetHighContrastHook([&] { return highContrast; });
+    constexpr DWORD kAvailable =
+        HCF_AVAILABLE | HCF_HOTKEYACTIVE | HCF_CONFIRMHOTKEY | HCF_HOTKEYSOUND | HCF_INDICATOR | HCF_HOTKEYAVAILABLE;
+    DWORD flags = kAvailable | HCF_HIGHCONTRASTON;
+    const auto windowsAnswer = [&flags](UINT action, UINT size, void* data, UINT) -> BOOL {
+        auto* state = static_cast<HIGHCONTRASTW*>(data);
+        if (action != SPI_GETHIGHCONTRAST || size != sizeof *state || state->cbSize != sizeof *state) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        static wchar_t scheme[] = L"High Contrast Black";
+        state->dwFlags = flags;
+        state->lpszDefaultScheme = scheme;
+        return TRUE;
+    };
+    forms::SetHighContrastHook(windowsAnswer);
     Zoomorb_P dialog(kEnglish);
     dialog.Show();
     const struct {
@@ -387,13 +461,19 @@ TEST_F(SettingsDialogTest, HighContrastDrawsInTheThemesColours) {
         const char* name;
         UINT message;
         WPARAM wParam;
+        std::optional<DWORD> flags;  // none: the system's own answer
         bool on;
-    } steps[] = {{"opened in high contrast", 0, 0, true},
-                 {"colours changed to normal", WM_SYSCOLORCHANGE, 0, false},
-                 {"high contrast switched on", WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, true}};
+    } steps[] = {{"opened in high contrast", 0, 0, kAvailable | HCF_HIGHCONTRASTON, true},
+                 {"colours changed, high contrast available but off", WM_SYSCOLORCHANGE, 0, kAvailable, false},
+                 {"high contrast switched on", WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, kAvailable | HCF_HIGHCONTRASTON,
+                  true},
+                 {"the system's own answer", WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, std::nullopt, false}};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
-        highContrast = step.on;
+        if (step.flags)
+            flags = *step.flags;
+        else
+            forms::SetHighContrastHook({});
         if (step.message) SendMessageW(dialog.Hwnd(), step.message, step.wParam, 0);
         for (const auto& l : labels)
             EXPECT_EQ(l.label.ForeColor(), step.on ? GetSysColor(COLOR_WINDOWTEXT) : l.design)
@@ -415,8 +495,9 @@ TEST_F(SettingsDialogTest, LabelsSizeThemselvesToTheirText) {
 }
 
 // Moved onto a monitor of another scale: the dialog takes the rectangle the
-// system suggests and lays out its controls, picture and fonts at the new
-// DPI; back on the first monitor it is as it was.
+// system suggests and lays out its controls, picture and fonts (the OK
+// button's caption too) at the new DPI; back on the first monitor it is as
+// it was.
 TEST_F(SettingsDialogTest, ADpiChangeLaysTheDialogOutAnewInTheSuggestedRectangle) {
     Zoomorb_P dialog(kEnglish);
     dialog.Load();
@@ -432,6 +513,8 @@ TEST_F(SettingsDialogTest, ADpiChangeLaysTheDialogOutAnewInTheSuggestedRectangle
     };
     const SIZE picture96 = clientOf(dialog.Picture1.Hwnd());
     const LONG labelHeight96 = dialog.lbl0.PixelRect().bottom - dialog.lbl0.PixelRect().top;
+    const int captionRows96 = CaptionInkRows(dialog.Cmd_End.Hwnd());
+    ASSERT_GT(captionRows96, 0) << "the OK button drew no caption";
     const struct {
         WORD dpi;
         RECT suggested;
@@ -461,6 +544,8 @@ TEST_F(SettingsDialogTest, ADpiChangeLaysTheDialogOutAnewInTheSuggestedRectangle
         // The labels' fonts grow with the DPI.
         const LONG labelHeight = dialog.lbl0.PixelRect().bottom - dialog.lbl0.PixelRect().top;
         EXPECT_NEAR(labelHeight * 2, labelHeight96 * c.pictureTimes2, 4);
+        // So does the OK button's caption, which the button draws itself.
+        EXPECT_NEAR(CaptionInkRows(dialog.Cmd_End.Hwnd()) * 2, captionRows96 * c.pictureTimes2, 4);
     }
     dialog.Unload();
 }
