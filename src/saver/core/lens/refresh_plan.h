@@ -10,8 +10,9 @@
 //   was last read across the source, are read at once whatever the budget,
 //   so that nothing the lens shows is older than the row it lies in. Then
 //   rows across the source, the longest unread first, as many as bring
-//   them all round within 0.4 s: they stay in long runs from one redraw to
-//   the next.
+//   them all round within 0.4 s and any older than that (rows that came
+//   into view from above or below), as far as the budget goes: rows read
+//   together stay in long runs from one redraw to the next.
 // - Then, as far as the budget goes, the rest of the desktop, whole rows of
 //   each monitor the same way, round within 4 s, so that what comes into
 //   view is seldom old.
