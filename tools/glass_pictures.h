@@ -1,6 +1,6 @@
 #pragma once
 // The illustrated glass in the sizes the program stores besides the preview
-// picture (which the program can draw itself, app/core/preview_picture.h):
+// picture (which the program can draw itself, pictures/preview_picture.h):
 // the settings dialog's picture and the two icon images.
 
 #include <vector>

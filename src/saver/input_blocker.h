@@ -6,7 +6,7 @@
 // 9x password dialog, a run-time error's message box): then the keys, and the
 // mouse over that window, go to it. A swallowed Escape is noted for the poll
 // that ends the saver; one that went to our dialog shows in the key state.
-// saver/core/mouse_filter.h says which button releases go through.
+// saver/core/input/mouse_filter.h says which button releases go through.
 //
 // The hooks run on a thread of their own: the system waits for a hook's
 // answer before it delivers any input, and gives up on (or drops) a hook that
