@@ -83,7 +83,7 @@ void Zoomorb_S::Form_Load() {
     // stops the others.
     forms::IgnoreErrors([&] { Move(Left(), Top(), kDesignWidthTwips, kDesignHeightTwips); });
     forms::IgnoreErrors([&] {
-        state_ = SetUpSaverState(metrics_, Width(), Height(), forms::SharedRandom(), forms::SecondsSinceMidnight());
+        state_ = SetUpSaverState(metrics_, forms::Twips{Width()}, forms::Twips{Height()}, forms::SharedRandom(), forms::SecondsSinceMidnight());
     });
     forms::IgnoreErrors([&] { Move(state_.lens.left, state_.lens.top); });
     DrawGlass();

@@ -104,7 +104,7 @@ TEST(Conversions, NumberToTextPutsABlankBeforeNonNegativeNumbers) {
 TEST(Conversions, UnitsAtEveryDpiRoundToTheNearestHalvesToEven) {
     const struct {
         int32_t dpi;
-        int64_t twips;
+        int32_t twips;
         int32_t pixels;  // TwipsToPixels(twips)
         int32_t design;
         int32_t designPixels;  // DesignToPixels(design)
@@ -120,14 +120,15 @@ TEST(Conversions, UnitsAtEveryDpiRoundToTheNearestHalvesToEven) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dpi << " DPI");
-        EXPECT_EQ(forms::TwipsToPixels(c.twips, c.dpi), c.pixels);
-        EXPECT_EQ(forms::DesignToPixels(c.design, c.dpi), c.designPixels);
+        EXPECT_EQ(forms::TwipsToPixels(forms::Twips{c.twips}, c.dpi).value, c.pixels);
+        EXPECT_EQ(forms::DesignToPixels(forms::DesignPixels{c.design}, c.dpi).value, c.designPixels);
         if (c.dpi > 0) {
             const float twipsPerPixel = forms::TwipsPerPixel(c.dpi);
-            EXPECT_EQ(forms::TwipsToPixelsByFactor(c.twips, twipsPerPixel), c.pixels);
-            EXPECT_EQ(forms::PixelsToTwips(c.pixels, c.dpi), forms::PixelsToTwipsByFactor(c.pixels, twipsPerPixel));
-            EXPECT_EQ(forms::TwipsToPixels(forms::PixelsToTwips(c.pixels, c.dpi), c.dpi), c.pixels);
+            const forms::Pixels pixels{c.pixels};
+            EXPECT_EQ(forms::TwipsToPixelsByFactor(forms::Twips{c.twips}, twipsPerPixel).value, c.pixels);
+            EXPECT_EQ(forms::PixelsToTwips(pixels, c.dpi), forms::PixelsToTwipsByFactor(pixels, twipsPerPixel));
+            EXPECT_EQ(forms::TwipsToPixels(forms::PixelsToTwips(pixels, c.dpi), c.dpi), pixels);
         }
     }
-    EXPECT_EQ(forms::DesignToTwips(203), 3045);
+    EXPECT_EQ(forms::DesignToTwips(forms::DesignPixels{203}).value, 3045);
 }

@@ -5,7 +5,7 @@
 namespace zoomorb::saver {
 namespace {
 
-const ScreenMetrics kScreen1024{15360, 11520, 15.0f, 15.0f};
+const ScreenMetrics kScreen1024{forms::Twips{15360}, forms::Twips{11520}, 15.0f, 15.0f};
 
 OrbitMotion StartOrbit(int32_t driftX, int32_t driftY) {
     OrbitMotion orbit;
