@@ -91,8 +91,8 @@ TEST(SaverMonitors, OneMonitorMovesExactlyAsTheScreenAlone) {
             ASSERT_EQ(a.lens.top, b.lens.top) << tick;
             const CursorPoint p = StepCursor(a.orbit, alone);
             const CursorPoint q = StepCursor(b.orbit, desktop.MetricsAt(96));
-            ASSERT_EQ(p.x, q.x) << tick;
-            ASSERT_EQ(p.y, q.y) << tick;
+            ASSERT_EQ(p.x.value, q.x.value) << tick;
+            ASSERT_EQ(p.y.value, q.y.value) << tick;
         }
     }
 }

@@ -107,8 +107,8 @@ CursorPoint StepCursor(OrbitMotion& orbit, const ScreenMetrics& screen) {
     orbit.step += orbit.reverse ? -1 : 1;
 
     const OrbitOffset offset = OrbitOffsetAt(orbit.radius, orbit.step);
-    return {forms::CheckedInt32(int64_t{orbit.centreX} + offset.dx),
-            forms::CheckedInt32(int64_t{orbit.centreY} + offset.dy)};
+    return {forms::Pixels{forms::CheckedInt32(int64_t{orbit.centreX} + offset.dx)},
+            forms::Pixels{forms::CheckedInt32(int64_t{orbit.centreY} + offset.dy)}};
 }
 
 }  // namespace zoomorb::saver
