@@ -29,7 +29,8 @@ ScreenMetrics Desktop::MetricsAt(int32_t dotsPerInch) const {
     const auto twips = [&](int32_t pixels) { return forms::PixelsToTwips(forms::Pixels{pixels}, dotsPerInch); };
     const forms::PixelRect& primary = Primary().area;
     ScreenMetrics metrics{twips(primary.Width()), twips(primary.Height()), twipsPerPixel, twipsPerPixel, dotsPerInch, {}};
-    for (const Monitor& monitor : monitors_) metrics.monitors.push_back(forms::PixelsToTwips(monitor.area, dotsPerInch));
+    for (const Monitor& monitor : monitors_)
+        metrics.monitors.push_back(forms::PixelsToTwips(monitor.area, dotsPerInch));
     return metrics;
 }
 

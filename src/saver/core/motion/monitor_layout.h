@@ -53,9 +53,9 @@ struct Limits {
 };
 
 // A position on no monitor (the layout changed under it) brought within the
-// nearest monitor's limits, as little as it must, to a whole position
-// within them; where they leave no room
-// (a monitor too small for what moves), to their middle, rounded down.
+// nearest monitor's limits, as little as it must, to a whole position within
+// them; where they leave no room (a monitor too small for what moves), to
+// their middle, rounded down.
 int32_t BroughtWithin(int32_t position, const Limits& limits);
 
 }  // namespace zoomorb::saver

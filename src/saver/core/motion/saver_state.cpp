@@ -37,15 +37,12 @@ SaverState SetUpSaverState(const ScreenMetrics& screen, forms::Twips windowWidth
     lens.stepY = SignedLensSpeed(random, screen.twipsPerPixelY, screen.dotsPerInch);
 
     OrbitMotion& orbit = state.orbit;
-    const auto pixelsX = [&](int32_t twips) {
-        return forms::TwipsToPixelsByFactor(forms::Twips{twips}, screen.twipsPerPixelX).value;
+    const auto pixels = [](int32_t twips, float twipsPerPixel) {
+        return forms::TwipsToPixelsByFactor(forms::Twips{twips}, twipsPerPixel).value;
     };
-    const auto pixelsY = [&](int32_t twips) {
-        return forms::TwipsToPixelsByFactor(forms::Twips{twips}, screen.twipsPerPixelY).value;
-    };
-    orbit.radius = pixelsX(screen.widthTwips.value) / 15;
-    orbit.centreX = pixelsX(screen.widthTwips.value / 2);
-    orbit.centreY = pixelsY(screen.heightTwips.value / 2);
+    orbit.radius = pixels(screen.widthTwips.value, screen.twipsPerPixelX) / 15;
+    orbit.centreX = pixels(screen.widthTwips.value / 2, screen.twipsPerPixelX);
+    orbit.centreY = pixels(screen.heightTwips.value / 2, screen.twipsPerPixelY);
 
     random.Reseed(secondsSinceMidnight);
     const Drift drift = kStartDrifts[static_cast<int>(std::floor(4.0 * random.Next()))];
