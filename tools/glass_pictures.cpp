@@ -19,19 +19,11 @@ IconImage RenderGlassIcon(int size, const GlassLayout& layout, const LensView& v
     IconImage icon{Image(size, size), std::vector<bool>(static_cast<size_t>(size) * size, true)};
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            Colour sum;
-            int covered = 0;
-            for (int sy = 0; sy < kIconSubsamples; ++sy) {
-                for (int sx = 0; sx < kIconSubsamples; ++sx) {
-                    GlassSample sample = SampleGlass(layout, view, x + (sx + 0.5) / kIconSubsamples,
-                                                     y + (sy + 0.5) / kIconSubsamples);
-                    if (!sample.onGlass) continue;
-                    sum = sum + sample.colour;
-                    ++covered;
-                }
-            }
-            if (2 * covered < kIconSubsamples * kIconSubsamples) continue;
-            icon.colours.At(x, y) = Quantise(sum * (1.0 / covered));
+            const Coverage glass = GlassOver(x, y, kIconSubsamples, [&](double px, double py) {
+                return SampleGlass(layout, view, px, py);
+            });
+            if (2 * glass.covered < kIconSubsamples * kIconSubsamples) continue;
+            icon.colours.At(x, y) = Quantise(glass.mean);
             icon.transparent[static_cast<size_t>(y) * size + x] = false;
         }
     }

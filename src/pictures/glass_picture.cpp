@@ -1,28 +1,15 @@
 #include "glass_picture.h"
 
-#include <cmath>
-
+#include "pictures/glass_ring.h"
 #include "pictures/glass_shading.h"
 
 namespace zoomorb::pictures {
 
 namespace {
 
+// The ellipse that touches the area's first and last columns and rows.
 // Ellipses are tested at pixel centres; the radii are half a pixel beyond the
 // last covered centre so the shapes touch their ranges exactly.
-struct Ellipse {
-    double centreX, centreY, radiusX, radiusY;
-
-    // 1 on the outline, below 1 inside.
-    double Reach(double x, double y) const {
-        double dx = (x - centreX) / radiusX, dy = (y - centreY) / radiusY;
-        return std::sqrt(dx * dx + dy * dy);
-    }
-    bool Holds(double x, double y) const { return Reach(x, y) <= 1; }
-    double MeanRadius() const { return (radiusX + radiusY) / 2; }
-};
-
-// The ellipse that touches the area's first and last columns and rows.
 constexpr Ellipse EllipseFilling(const glass::Area& area) {
     return Ellipse{(area.x.first + area.x.last) / 2.0, (area.y.first + area.y.last) / 2.0,
                    (area.x.last - area.x.first + 1) / 2.0, (area.y.last - area.y.first + 1) / 2.0};
@@ -43,8 +30,7 @@ public:
     explicit LensPainter(int32_t dotsPerInch)
         : dpi_(dotsPerInch),
           layout_(glass::LayoutAtDpi(dotsPerInch)),
-          outer_(EllipseFilling(layout_.circle)),
-          inner_(EllipseFilling(layout_.interior)),
+          ring_{EllipseFilling(layout_.circle), EllipseFilling(layout_.interior)},
           handle_(layout_.handle),
           gripTop_(glass::ScaledPixels(kGripTop, dotsPerInch)) {}
 
@@ -52,8 +38,8 @@ public:
         Image image(layout_.pictureWidth, layout_.pictureHeight, kKeyRed);
         for (int y = 0; y < image.Height(); ++y) {
             for (int x = 0; x < image.Width(); ++x) {
-                if (outer_.Holds(x, y))
-                    image.At(x, y) = inner_.Holds(x, y) ? Quantise(kWhite) : Quantise(RimPixel(x, y));
+                if (ring_.outer.Holds(x, y))
+                    image.At(x, y) = ring_.inner.Holds(x, y) ? Quantise(kWhite) : Quantise(RimPixel(x, y));
                 else if (OnHandle(x, y))
                     image.At(x, y) = Quantise(HandlePixel(x, y));
             }
@@ -67,33 +53,15 @@ private:
         return pixels * glass::kDesignDpi / glass::GlassDpi(dpi_);
     }
 
-    Colour RimAt(double x, double y) const {
-        double toOuter = (1 - outer_.Reach(x, y)) * outer_.MeanRadius();
-        double fromInner = (inner_.Reach(x, y) - 1) * inner_.MeanRadius();
-        double across = 2 * fromInner / (fromInner + toOuter) - 1;
-        double nx = (x - outer_.centreX) / (outer_.radiusX * outer_.radiusX);
-        double ny = (y - outer_.centreY) / (outer_.radiusY * outer_.radiusY);
-        double length = std::sqrt(nx * nx + ny * ny);
-        if (length == 0) return RimShade(across, 0, -1);
-        return RimShade(across, nx / length, ny / length);
-    }
-
     // Averages the glass over the parts of the pixel that lie on the glass
     // only, so edge pixels keep a pure glass colour; the inner edge of the rim
-    // is smoothed into the white.
+    // is smoothed into the white, which the lens shows until the saver lays
+    // its view over it.
     Colour RimPixel(int x, int y) const {
-        Colour sum;
-        int covered = 0;
-        for (int sy = 0; sy < kSubsamples; ++sy) {
-            for (int sx = 0; sx < kSubsamples; ++sx) {
-                double px = x - 0.5 + (sx + 0.5) / kSubsamples;
-                double py = y - 0.5 + (sy + 0.5) / kSubsamples;
-                if (!outer_.Holds(px, py)) continue;
-                sum = sum + (inner_.Holds(px, py) ? kWhite : RimAt(px, py));
-                ++covered;
-            }
-        }
-        return sum * (1.0 / covered);
+        const auto white = [](double, double) { return kWhite; };
+        return GlassOver(x - 0.5, y - 0.5, kSubsamples,
+                         [&](double px, double py) { return SampleRing(ring_, white, px, py); })
+            .mean;
     }
 
     bool OnHandle(int x, int y) const {
@@ -123,8 +91,7 @@ private:
 
     int32_t dpi_;
     glass::Layout layout_;
-    Ellipse outer_;
-    Ellipse inner_;
+    Ring ring_;
     glass::Area handle_;
     int32_t gripTop_;
 };

@@ -55,13 +55,10 @@ Backdrop LitBackdrop(Colour top, Colour bottom, double lightX, double lightY, do
 }
 
 GlassSample SampleGlass(const GlassLayout& g, const LensView& view, double x, double y) {
-    double dx = x - g.centreX, dy = y - g.centreY;
-    double reach = std::sqrt(dx * dx + dy * dy);
-    if (reach < g.innerRadius) return {true, ThroughGlass(view(dx / g.innerRadius, dy / g.innerRadius), dx / g.innerRadius, dy / g.innerRadius)};
-    if (reach <= g.outerRadius) {
-        double across = (2 * reach - g.outerRadius - g.innerRadius) / (g.outerRadius - g.innerRadius);
-        return {true, RimShade(across, dx / reach, dy / reach)};
-    }
+    const Ring ring{{g.centreX, g.centreY, g.outerRadius, g.outerRadius},
+                    {g.centreX, g.centreY, g.innerRadius, g.innerRadius}};
+    const auto behindGlass = [&view](double u, double v) { return ThroughGlass(view(u, v), u, v); };
+    if (const GlassSample round = SampleRing(ring, behindGlass, x, y); round.onGlass) return round;
     if (DistanceToHandle(g, x, y) > 0) return {false, {}};
     Axis axis = HandleAxis(g);
     double along = (x - g.handleStartX) * axis.unitX + (y - g.handleStartY) * axis.unitY;
@@ -94,14 +91,11 @@ Image RenderGlassPicture(int width, int height, const GlassLayout& layout, const
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             Colour sum;
-            for (int sy = 0; sy < kSubsamples; ++sy) {
-                for (int sx = 0; sx < kSubsamples; ++sx) {
-                    double px = x + (sx + 0.5) / kSubsamples, py = y + (sy + 0.5) / kSubsamples;
-                    GlassSample sample = SampleGlass(layout, view, px, py);
-                    sum = sum + (sample.onGlass ? sample.colour
-                                                : Mix(backdrop(px, py), kShadow, ShadowStrength(layout, px, py)));
-                }
-            }
+            ForEachSubsample(x, y, kSubsamples, [&](double px, double py) {
+                GlassSample sample = SampleGlass(layout, view, px, py);
+                sum = sum + (sample.onGlass ? sample.colour
+                                            : Mix(backdrop(px, py), kShadow, ShadowStrength(layout, px, py)));
+            });
             image.At(x, y) = Quantise(sum * (1.0 / (kSubsamples * kSubsamples)));
         }
     }

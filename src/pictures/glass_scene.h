@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "pictures/glass_ring.h"
 #include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {
@@ -18,7 +19,8 @@ struct GlassLayout {
     double handleWidth, ferruleLength;
 };
 
-// What the lens shows, for (u, v) in the unit disc, v growing downwards.
+// What the lens shows, for (u, v) in the unit disc, v growing downwards;
+// the glass adds its glare and its darker margin.
 using LensView = std::function<Colour(double u, double v)>;
 using Backdrop = std::function<Colour(double x, double y)>;
 
@@ -28,10 +30,6 @@ Backdrop LitBackdrop(Colour top, Colour bottom, double lightX, double lightY, do
                      double height);
 
 // What lies at a point of the picture: the glass and its colour, or nothing.
-struct GlassSample {
-    bool onGlass;
-    Colour colour;
-};
 GlassSample SampleGlass(const GlassLayout& layout, const LensView& view, double x, double y);
 
 // The glass over the backdrop, casting a soft shadow down and to the right.

@@ -2,20 +2,16 @@
 
 #include <cctype>
 
+#include "forms/core/blanks.h"
 #include "forms/core/numbers.h"
 #include "forms/core/runtime_error.h"
 
 namespace zoomorb {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-}  // namespace
 
 CommandLine ParseArgumentText(std::string_view argumentText) {
     CommandLine result;
     size_t begin = 0;
-    while (begin < argumentText.size() && IsBlank(argumentText[begin])) ++begin;
+    while (begin < argumentText.size() && forms::IsBlank(argumentText[begin])) ++begin;
     result.argumentText = std::string(argumentText.substr(begin));
     if (result.argumentText.size() >= 2)
         result.modeLetter = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(result.argumentText[1]))));

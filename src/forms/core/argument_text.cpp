@@ -1,11 +1,8 @@
 #include "argument_text.h"
 
+#include "blanks.h"
+
 namespace forms {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-}  // namespace
 
 std::string ArgumentTextFromCommandLine(std::string_view line) {
     size_t i = 0;

@@ -11,7 +11,8 @@
 namespace forms {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+// What a number may be written among: blanks, and line ends as well.
+bool IsSpaceOrLineEnd(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 template <typename Int>
 Int RangeChecked(double value) {
@@ -76,7 +77,7 @@ double Val(std::string_view text) {
     std::string squeezed;
     squeezed.reserve(text.size());
     for (char c : text)
-        if (!IsBlank(c)) squeezed += c;
+        if (!IsSpaceOrLineEnd(c)) squeezed += c;
 
     if (squeezed.size() >= 2 && squeezed[0] == '&') {
         const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(squeezed[1])));
@@ -116,8 +117,8 @@ double Val(std::string_view text) {
 
 double ParseNumber(std::string_view text, char decimalSeparator) {
     size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    while (begin < end && IsSpaceOrLineEnd(text[begin])) ++begin;
+    while (end > begin && IsSpaceOrLineEnd(text[end - 1])) --end;
     const std::string_view body = text.substr(begin, end - begin);
 
     std::string number;

@@ -2,8 +2,12 @@
 
 #include <vector>
 
+#include "forms/core/blanks.h"
+
 namespace zoomorb::profile {
 namespace {
+
+using forms::IsBlank;
 
 template <typename Char>
 struct Line {
@@ -36,11 +40,6 @@ std::basic_string<Char> LineEndOf(std::basic_string_view<Char> file, const std::
     for (const Line<Char>& line : lines)
         if (line.next > line.end) return std::basic_string<Char>(file.substr(line.end, line.next - line.end));
     return {Char('\r'), Char('\n')};
-}
-
-template <typename Char>
-bool IsBlank(Char c) {
-    return c == Char(' ') || c == Char('\t');
 }
 
 template <typename Char>
