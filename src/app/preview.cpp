@@ -93,8 +93,8 @@ void StartPreview(const std::string& handleText) {
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     SetWindowLongW(window, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
     SetParent(window, pane);
-    form.Move(0, 0, forms::PixelsToTwipsByFactor(paneWidth, forms::TwipsPerPixelX()),
-              forms::PixelsToTwipsByFactor(paneHeight, forms::TwipsPerPixelY()));
+    form.Move(0, 0, forms::PixelsToTwipsByFactor(forms::Pixels{paneWidth}, forms::TwipsPerPixelX()).value,
+              forms::PixelsToTwipsByFactor(forms::Pixels{paneHeight}, forms::TwipsPerPixelY()).value);
     form.Img_Prev.SetPixelRect(0, 0, paneWidth, paneHeight);
     form.WatchPane(pane);
     form.Show();

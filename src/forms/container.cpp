@@ -9,8 +9,8 @@
 namespace forms {
 
 int32_t Container::Dpi() const { return DotsPerInch(); }
-int32_t Container::ToPixels(int32_t twips) const { return TwipsToPixels(twips, Dpi()); }
-int32_t Container::ToTwips(int32_t pixels) const { return PixelsToTwips(pixels, Dpi()); }
+int32_t Container::ToPixels(int32_t twips) const { return TwipsToPixels(Twips{twips}, Dpi()).value; }
+int32_t Container::ToTwips(int32_t pixels) const { return PixelsToTwips(Pixels{pixels}, Dpi()).value; }
 
 namespace {
 

@@ -21,7 +21,7 @@ LOGFONTW SystemDialogFont() {
 // A negative height asks for the character height without the leading, as
 // point sizes are meant.
 LONG HeightOf(float points, int32_t dotsPerInch) {
-    return -TwipsToPixels(ToInt32(points * kTwipsPerPoint), dotsPerInch);
+    return -TwipsToPixels(Twips{ToInt32(points * kTwipsPerPoint)}, dotsPerInch).value;
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ SIZE PictureBox::ShownPictureSize() const {
     BITMAP info{};
     GetObjectW(picture_.Get(), sizeof info, &info);
     if (!design_.pictureFollowsDpi) return SIZE{info.bmWidth, info.bmHeight};
-    return SIZE{DesignToPixels(info.bmWidth, Dpi()), DesignToPixels(info.bmHeight, Dpi())};
+    return SIZE{DesignToPixels(DesignPixels{info.bmWidth}, Dpi()).value,
+                DesignToPixels(DesignPixels{info.bmHeight}, Dpi()).value};
 }
 
 void PictureBox::FitToPicture() {

@@ -64,8 +64,12 @@ float TwipsPerPixelY() { return TwipsPerPixel(LogicalDpi(LOGPIXELSY)); }
 int32_t DotsPerInch() { return LogicalDpi(LOGPIXELSX); }
 int32_t ScreenWidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
 int32_t ScreenHeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
-int32_t ScreenWidthTwips() { return PixelsToTwipsByFactor(ScreenWidthPixels(), TwipsPerPixelX()); }
-int32_t ScreenHeightTwips() { return PixelsToTwipsByFactor(ScreenHeightPixels(), TwipsPerPixelY()); }
+int32_t ScreenWidthTwips() {
+    return PixelsToTwipsByFactor(Pixels{ScreenWidthPixels()}, TwipsPerPixelX()).value;
+}
+int32_t ScreenHeightTwips() {
+    return PixelsToTwipsByFactor(Pixels{ScreenHeightPixels()}, TwipsPerPixelY()).value;
+}
 
 std::vector<MonitorArea> Monitors() {
     std::vector<MonitorArea> monitors;

@@ -65,7 +65,7 @@ inline constexpr int32_t kDesignDpi = forms::kDesignDpi;
 constexpr int32_t GlassDpi(int32_t dotsPerInch) { return dotsPerInch < kDesignDpi ? kDesignDpi : dotsPerInch; }
 
 constexpr int32_t ScaledPixels(int32_t designPixels, int32_t dotsPerInch) {
-    return forms::DesignToPixels(designPixels, GlassDpi(dotsPerInch));
+    return forms::DesignToPixels(forms::DesignPixels{designPixels}, GlassDpi(dotsPerInch)).value;
 }
 
 // A span scales by its edges, so that spans that meet at 96 DPI still meet.

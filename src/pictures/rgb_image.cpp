@@ -1,6 +1,6 @@
 #include "rgb_image.h"
 
-#include <cmath>
+#include "forms/core/numbers.h"
 
 namespace zoomorb::pictures {
 
@@ -9,7 +9,7 @@ namespace {
 uint8_t Level(double value) {
     if (value <= 0) return 0;
     if (value >= 255) return 255;
-    return static_cast<uint8_t>(std::lround(value));
+    return static_cast<uint8_t>(forms::RoundHalfUp(value));
 }
 
 }  // namespace

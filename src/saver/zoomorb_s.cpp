@@ -83,7 +83,8 @@ void Zoomorb_S::Form_Load() {
     // stops the others.
     forms::IgnoreErrors([&] { Move(Left(), Top(), kDesignWidthTwips, kDesignHeightTwips); });
     forms::IgnoreErrors([&] {
-        state_ = SetUpSaverState(metrics_, Width(), Height(), forms::SharedRandom(), forms::SecondsSinceMidnight());
+        state_ = SetUpSaverState(metrics_, forms::Twips{Width()}, forms::Twips{Height()}, forms::SharedRandom(),
+                                 forms::SecondsSinceMidnight());
     });
     forms::IgnoreErrors([&] { Move(state_.lens.left, state_.lens.top); });
     DrawGlass();
@@ -143,7 +144,7 @@ void Zoomorb_S::Timer2_Timer() {
     // beneath: it waits for the release.
     if (!endingSaver_ && session_.CursorMayMove()) {
         const CursorPoint pointer = StepCursor(state_.orbit, metrics_);
-        SetCursorPos(pointer.x, pointer.y);
+        SetCursorPos(pointer.x.value, pointer.y.value);
     }
     if (session_.EscapePressed()) EndSaver();
 }

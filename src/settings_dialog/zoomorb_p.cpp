@@ -24,8 +24,8 @@ namespace {
 // Places are kept in twips, which the engine turns into pixels at the
 // dialog's DPI.
 constexpr forms::TwipsRect Twips(DesignRect rect) {
-    return forms::TwipsRect{forms::DesignToTwips(rect.left), forms::DesignToTwips(rect.top),
-                            forms::DesignToTwips(rect.width), forms::DesignToTwips(rect.height)};
+    const auto twips = [](int32_t design) { return forms::DesignToTwips(forms::DesignPixels{design}).value; };
+    return forms::TwipsRect{twips(rect.left), twips(rect.top), twips(rect.width), twips(rect.height)};
 }
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);

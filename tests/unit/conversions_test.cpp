@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <type_traits>
+#include <utility>
 
 #include "forms/core/numbers.h"
-#include "forms/core/units.h"
+#include "forms/core/pixel_rect.h"
 #include "forms/core/runtime_error.h"
+#include "forms/core/units.h"
 
 using forms::ErrorNumber;
 using forms::RuntimeError;
@@ -20,6 +23,30 @@ ErrorNumber ErrorOf(void (*statement)()) {
     ADD_FAILURE() << "no run-time error";
     return ErrorNumber::InvalidProcedureCall;
 }
+
+// Whether a length of type `From` can be given where device pixels are
+// wanted, and a rectangle of `Area` where one of pixels is.
+template <typename From, typename = void>
+struct TakenAsPixels : std::false_type {};
+template <typename From>
+struct TakenAsPixels<From, std::void_t<decltype(forms::PixelsToTwips(std::declval<From>(), 96))>>
+    : std::true_type {};
+template <typename Area, typename = void>
+struct TakenAsPixelRect : std::false_type {};
+template <typename Area>
+struct TakenAsPixelRect<Area, std::void_t<decltype(forms::Intersection(std::declval<Area>(), forms::PixelRect{}))>>
+    : std::true_type {};
+
+// A length in one unit is never taken for a length in another, nor a bare
+// number for either: the line that tries does not compile.
+static_assert(TakenAsPixels<forms::Pixels>::value);
+static_assert(!TakenAsPixels<forms::Twips>::value);
+static_assert(!TakenAsPixels<forms::DesignPixels>::value);
+static_assert(!TakenAsPixels<int32_t>::value);
+static_assert(!std::is_convertible_v<forms::Twips, forms::Pixels>);
+static_assert(!std::is_convertible_v<int32_t, forms::Twips>);
+static_assert(TakenAsPixelRect<forms::PixelRect>::value);
+static_assert(!TakenAsPixelRect<forms::TwipsArea>::value);
 
 }  // namespace
 
@@ -104,7 +131,7 @@ TEST(Conversions, NumberToTextPutsABlankBeforeNonNegativeNumbers) {
 TEST(Conversions, UnitsAtEveryDpiRoundToTheNearestHalvesToEven) {
     const struct {
         int32_t dpi;
-        int64_t twips;
+        int32_t twips;
         int32_t pixels;  // TwipsToPixels(twips)
         int32_t design;
         int32_t designPixels;  // DesignToPixels(design)
@@ -120,14 +147,36 @@ TEST(Conversions, UnitsAtEveryDpiRoundToTheNearestHalvesToEven) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dpi << " DPI");
-        EXPECT_EQ(forms::TwipsToPixels(c.twips, c.dpi), c.pixels);
-        EXPECT_EQ(forms::DesignToPixels(c.design, c.dpi), c.designPixels);
+        EXPECT_EQ(forms::TwipsToPixels(forms::Twips{c.twips}, c.dpi).value, c.pixels);
+        EXPECT_EQ(forms::DesignToPixels(forms::DesignPixels{c.design}, c.dpi).value, c.designPixels);
         if (c.dpi > 0) {
             const float twipsPerPixel = forms::TwipsPerPixel(c.dpi);
-            EXPECT_EQ(forms::TwipsToPixelsByFactor(c.twips, twipsPerPixel), c.pixels);
-            EXPECT_EQ(forms::PixelsToTwips(c.pixels, c.dpi), forms::PixelsToTwipsByFactor(c.pixels, twipsPerPixel));
-            EXPECT_EQ(forms::TwipsToPixels(forms::PixelsToTwips(c.pixels, c.dpi), c.dpi), c.pixels);
+            const forms::Pixels pixels{c.pixels};
+            EXPECT_EQ(forms::TwipsToPixelsByFactor(forms::Twips{c.twips}, twipsPerPixel).value, c.pixels);
+            EXPECT_EQ(forms::PixelsToTwips(pixels, c.dpi), forms::PixelsToTwipsByFactor(pixels, twipsPerPixel));
+            EXPECT_EQ(forms::TwipsToPixels(forms::PixelsToTwips(pixels, c.dpi), c.dpi), pixels);
         }
     }
-    EXPECT_EQ(forms::DesignToTwips(203), 3045);
+    EXPECT_EQ(forms::DesignToTwips(forms::DesignPixels{203}).value, 3045);
+}
+
+// At every DPI from 96 to 480 the per-axis factor the motions keep gives
+// the very pixel the DPI does for every length of twips up to 60,000 (the
+// first that differs is reported), and a length that does not fit in 32 bits
+// is an Overflow either way, never a wrapped number.
+TEST(Conversions, ThePerAxisFactorGivesThePixelsOfItsDpi) {
+    for (int32_t dpi = 96; dpi <= 480; ++dpi) {
+        const float twipsPerPixel = forms::TwipsPerPixel(dpi);
+        for (int32_t twips = 0; twips <= 60000; ++twips) {
+            const int32_t byDpi = forms::TwipsToPixels(forms::Twips{twips}, dpi).value;
+            const int32_t byFactor = forms::TwipsToPixelsByFactor(forms::Twips{twips}, twipsPerPixel).value;
+            if (byDpi != byFactor) {
+                ADD_FAILURE() << twips << " twips at " << dpi << " DPI: " << byDpi << " pixels, by the factor "
+                              << byFactor;
+                return;
+            }
+        }
+    }
+    EXPECT_EQ(ErrorOf([] { forms::PixelsToTwips(forms::Pixels{200000000}, 96); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorOf([] { forms::PixelsToTwipsByFactor(forms::Pixels{-200000000}, 15.0f); }), ErrorNumber::Overflow);
 }

@@ -5,7 +5,7 @@
 namespace zoomorb::saver {
 namespace {
 
-const ScreenMetrics kScreen1024{15360, 11520, 15.0f, 15.0f};
+const ScreenMetrics kScreen1024{forms::Twips{15360}, forms::Twips{11520}, 15.0f, 15.0f};
 
 OrbitMotion StartOrbit(int32_t driftX, int32_t driftY) {
     OrbitMotion orbit;
@@ -32,8 +32,8 @@ TEST(SaverOrbit, OffsetsFollowTheFlooredCircleAndItsInexactConstants) {
 TEST(SaverOrbit, FirstTickFromTheScreenCentre) {
     OrbitMotion orbit = StartOrbit(+1, +1);
     const CursorPoint cursor = StepCursor(orbit, kScreen1024);
-    EXPECT_EQ(cursor.x, 520);
-    EXPECT_EQ(cursor.y, 317);
+    EXPECT_EQ(cursor.x.value, 520);
+    EXPECT_EQ(cursor.y.value, 317);
     EXPECT_EQ(orbit.step, 1);
     EXPECT_EQ(orbit.centreX, 513);
     EXPECT_EQ(orbit.centreY, 385);

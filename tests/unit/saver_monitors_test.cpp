@@ -50,7 +50,8 @@ TEST(SaverMonitors, TheGlassAndTheCircleWanderOverEveryMonitorAndBounceOnlyOffIt
         const Desktop desktop(layout.monitors);
         int32_t dpi = desktop.Primary().dotsPerInch;
         forms::Random random;
-        SaverState state = SetUpSaverState(desktop.MetricsAt(dpi), 4380, 3120, random, 100.0);
+        SaverState state =
+            SetUpSaverState(desktop.MetricsAt(dpi), forms::Twips{4380}, forms::Twips{3120}, random, 100.0);
         std::set<size_t> glassVisits, circleVisits;
         int glassOff = 0, circleOff = 0, wrongDpi = 0;
         ScreenMetrics metrics = desktop.MetricsAt(dpi);
@@ -80,10 +81,12 @@ TEST(SaverMonitors, TheGlassAndTheCircleWanderOverEveryMonitorAndBounceOnlyOffIt
 TEST(SaverMonitors, OneMonitorMovesExactlyAsTheScreenAlone) {
     for (const PixelRect screen : {PixelRect{0, 0, 1024, 768}, PixelRect{0, 0, 3840, 2160}}) {
         const Desktop desktop({{screen, 96}});
-        const ScreenMetrics alone{screen.Width() * 15, screen.Height() * 15, 15.0f, 15.0f, 96, {}};
+        const ScreenMetrics alone{
+            forms::Twips{screen.Width() * 15}, forms::Twips{screen.Height() * 15}, 15.0f, 15.0f, 96, {}};
         forms::Random randomAlone, randomMonitors;
-        SaverState a = SetUpSaverState(alone, 4380, 3120, randomAlone, 500.0);
-        SaverState b = SetUpSaverState(desktop.MetricsAt(96), 4380, 3120, randomMonitors, 500.0);
+        SaverState a = SetUpSaverState(alone, forms::Twips{4380}, forms::Twips{3120}, randomAlone, 500.0);
+        SaverState b =
+            SetUpSaverState(desktop.MetricsAt(96), forms::Twips{4380}, forms::Twips{3120}, randomMonitors, 500.0);
         for (int tick = 0; tick < 20000; ++tick) {
             StepWindow(a.lens, alone, randomAlone, tick * 0.1);
             StepWindow(b.lens, desktop.MetricsAt(96), randomMonitors, tick * 0.1);
@@ -91,8 +94,8 @@ TEST(SaverMonitors, OneMonitorMovesExactlyAsTheScreenAlone) {
             ASSERT_EQ(a.lens.top, b.lens.top) << tick;
             const CursorPoint p = StepCursor(a.orbit, alone);
             const CursorPoint q = StepCursor(b.orbit, desktop.MetricsAt(96));
-            ASSERT_EQ(p.x, q.x) << tick;
-            ASSERT_EQ(p.y, q.y) << tick;
+            ASSERT_EQ(p.x.value, q.x.value) << tick;
+            ASSERT_EQ(p.y.value, q.y.value) << tick;
         }
     }
 }

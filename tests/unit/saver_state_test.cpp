@@ -11,13 +11,13 @@ namespace zoomorb::saver {
 namespace {
 
 ScreenMetrics Screen(int32_t widthPixels, int32_t heightPixels, float twipsPerPixel = 15.0f) {
-    return {static_cast<int32_t>(widthPixels * twipsPerPixel),
-            static_cast<int32_t>(heightPixels * twipsPerPixel), twipsPerPixel, twipsPerPixel};
+    return {forms::Twips{static_cast<int32_t>(widthPixels * twipsPerPixel)},
+            forms::Twips{static_cast<int32_t>(heightPixels * twipsPerPixel)}, twipsPerPixel, twipsPerPixel};
 }
 
 SaverState StartOn(const ScreenMetrics& screen, double seconds = 1234.5) {
     forms::Random random;
-    return SetUpSaverState(screen, 4380, 3120, random, seconds);
+    return SetUpSaverState(screen, forms::Twips{4380}, forms::Twips{3120}, random, seconds);
 }
 
 TEST(SaverSetUp, CentresTheWindowAndTheCircle) {

@@ -11,7 +11,7 @@
 namespace zoomorb::saver {
 namespace {
 
-const ScreenMetrics kScreen1024{15360, 11520, 15.0f, 15.0f};
+const ScreenMetrics kScreen1024{forms::Twips{15360}, forms::Twips{11520}, 15.0f, 15.0f};
 
 void ExpectNewSpeed(int32_t step, int sign) {
     EXPECT_EQ(step % 15, 0) << step;
@@ -64,7 +64,7 @@ TEST(SaverWindowStep, OnlyTheEdgeMovedTowardsIsTested) {
 
 TEST(SaverWindowStep, CrossesA4KScreenToEveryEdge) {
     // Positions beyond 32767 twips: 16-bit ones would overflow here.
-    const ScreenMetrics screen{57600, 32400, 15.0f, 15.0f};
+    const ScreenMetrics screen{forms::Twips{57600}, forms::Twips{32400}, 15.0f, 15.0f};
     const float rightLimit = 57600 - glass::kColumnsToCircleEnd * 15;
     const float bottomLimit = 32400 - glass::kRowsToCircleEnd * 15;
     forms::Random random;
@@ -128,10 +128,10 @@ TEST(SaverWindowStep, TheGlassItsSpeedsAndItsFarLimitsScaleWithTheDpi) {
         // and runs into the right and bottom edges, turning on the first
         // tick beyond each far limit with a new speed of the scaled set.
         const float twips = 1440.0f / static_cast<float>(c.dpi);
-        const ScreenMetrics screen{static_cast<int32_t>(1024 * twips), static_cast<int32_t>(768 * twips), twips,
-                                   twips, c.dpi};
-        const float rightLimit = static_cast<float>(screen.widthTwips) - c.columnsToCircleEnd * twips;
-        const float bottomLimit = static_cast<float>(screen.heightTwips) - c.rowsToCircleEnd * twips;
+        const ScreenMetrics screen{forms::Twips{static_cast<int32_t>(1024 * twips)},
+                                   forms::Twips{static_cast<int32_t>(768 * twips)}, twips, twips, c.dpi};
+        const float rightLimit = static_cast<float>(screen.widthTwips.value) - c.columnsToCircleEnd * twips;
+        const float bottomLimit = static_cast<float>(screen.heightTwips.value) - c.rowsToCircleEnd * twips;
         forms::Random random;
         const int32_t firstStep = static_cast<int32_t>(*c.speeds.begin() * twips);
         LensMotion lens{0, 0, firstStep, firstStep};

@@ -47,6 +47,11 @@ double RoundHalfEven(double value) {
     return std::nearbyint(value);
 }
 
+double RoundHalfUp(double value) {
+    const double down = std::floor(value);
+    return value - down >= 0.5 ? down + 1 : down;
+}
+
 int16_t ToInt16(double value) { return RangeChecked<int16_t>(value); }
 int32_t ToInt32(double value) { return RangeChecked<int32_t>(value); }
 

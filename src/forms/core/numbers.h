@@ -13,6 +13,30 @@ namespace forms {
 // Nearest integer, halves to even, as a double (no range check).
 double RoundHalfEven(double value);
 
+// Nearest integer, halves up (toward +infinity), as a double (no range
+// check). Not the program's rule for stored reals: only for the sums and
+// levels of pictures that were made this way and must stay as they are.
+double RoundHalfUp(double value);
+
+// numerator / denominator (denominator > 0) to the nearest whole number in
+// exact integer arithmetic: halves to even, the rule of every stored real;
+// and halves up, where a picture's arithmetic was made that way.
+constexpr int64_t DivideRoundedHalfEven(int64_t numerator, int64_t denominator) {
+    int64_t whole = numerator / denominator;
+    int64_t rest = numerator % denominator;
+    if (rest < 0) {
+        rest += denominator;
+        --whole;
+    }
+    const bool up = 2 * rest > denominator || (2 * rest == denominator && whole % 2 != 0);
+    return up ? whole + 1 : whole;
+}
+constexpr int64_t DivideRoundedHalfUp(int64_t numerator, int64_t denominator) {
+    const int64_t twice = 2 * numerator + denominator;
+    const int64_t whole = twice / (2 * denominator);
+    return twice % (2 * denominator) < 0 ? whole - 1 : whole;
+}
+
 // Real to 16-bit / 32-bit integer: halves to even, Overflow outside the range
 // (and for NaN or infinity).
 int16_t ToInt16(double value);

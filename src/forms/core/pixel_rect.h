@@ -1,17 +1,21 @@
 #pragma once
-// A rectangle of pixels: of the virtual screen (which spans every monitor,
-// so a monitor left of or above the primary has negative coordinates), or of
-// a window. Left and top are inside it, right and bottom just outside. The
+// Rectangles, one type for each unit of length. A rectangle of pixels is
+// one of the virtual screen (which spans every monitor, so a monitor left of
+// or above the primary has negative coordinates), or of a window; the
 // saver's motions keep the monitors in the same shape, counted in twips.
+// Left and top are inside it, right and bottom just outside.
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <vector>
 
+#include "forms/core/units.h"
+
 namespace forms {
 
-struct PixelRect {
+template <typename Unit>
+struct Rect {
     int32_t left = 0;
     int32_t top = 0;
     int32_t right = 0;
@@ -21,13 +25,23 @@ struct PixelRect {
     int32_t Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
     bool Contains(double x, double y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool Contains(const PixelRect& other) const {
+    bool Contains(const Rect& other) const {
         return other.left >= left && other.top >= top && other.right <= right && other.bottom <= bottom;
     }
-    bool operator==(const PixelRect& other) const {
+    bool operator==(const Rect& other) const {
         return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
     }
 };
+
+using PixelRect = Rect<Pixels>;
+using TwipsArea = Rect<Twips>;
+
+// A rectangle of pixels in twips at a DPI, edge by edge, so that rectangles
+// that meet in pixels still meet in twips.
+inline TwipsArea PixelsToTwips(const PixelRect& rect, int32_t dotsPerInch) {
+    const auto twips = [dotsPerInch](int32_t pixels) { return PixelsToTwips(Pixels{pixels}, dotsPerInch).value; };
+    return {twips(rect.left), twips(rect.top), twips(rect.right), twips(rect.bottom)};
+}
 
 // What two rectangles share; empty (IsEmpty) when they do not meet.
 inline PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
@@ -50,7 +64,7 @@ const Item* AtOrNearest(const std::vector<Item>& items, double x, double y, Area
     const Item* nearest = nullptr;
     double nearestDistance = std::numeric_limits<double>::infinity();
     for (const Item& item : items) {
-        const PixelRect& a = areaOf(item);
+        const auto& a = areaOf(item);
         if (a.Contains(x, y)) return &item;
         const double dx = std::max({a.left - x, 0.0, x - a.right});
         const double dy = std::max({a.top - y, 0.0, y - a.bottom});

@@ -9,6 +9,17 @@
 namespace zoomorb::saver {
 namespace {
 
+// A block's mean level: its sum over its count of pixels, halves up, the
+// rounding the lens's reduced pictures have always had. Three divisions a
+// pixel cost more than the rest of the averaging, so it multiplies by the
+// count's reciprocal, kept by the caller. The product is off the quotient by
+// less than 2^-40 (sums below 2^32, quotients up to 255), and a quotient's
+// fraction is 0 or at least 1 / count, so adding 2^-30 before dropping the
+// fraction gives the exact rounded quotient.
+inline uint8_t MeanRoundedHalfUp(uint32_t sum, uint32_t count, double reciprocal) {
+    return static_cast<uint8_t>((sum + count / 2) * reciprocal + 0x1p-30);
+}
+
 // The blocks into which `size` pixels are cut for `count` target pixels:
 // block i runs from floor(i * size / count) up to the next block's start,
 // and is never empty (an area smaller than its target repeats pixels
@@ -117,12 +128,7 @@ void AverageArea(const std::vector<SummedCopy>& copies, const forms::PixelRect& 
         }
         const uint32_t blockRows = static_cast<uint32_t>(rows.End() - rows.Start());
         uint8_t* target = to.Pixel(0, v);
-        // Three divisions a pixel cost more than the rest of this loop: a
-        // block has one of at most four sizes, whose reciprocal is kept. A
-        // product with it is off the quotient by less than 2^-40 (sums
-        // below 2^32, quotients up to 255), and a quotient's fraction is 0
-        // or at least 1 / count, so adding 2^-30 before dropping the
-        // fraction gives the exact rounded quotient.
+        // A block has one of at most four sizes, whose reciprocal is kept.
         uint32_t count = 0;
         double reciprocal = 0;
         columns.Begin();
@@ -133,8 +139,7 @@ void AverageArea(const std::vector<SummedCopy>& copies, const forms::PixelRect& 
                 reciprocal = 1.0 / count;
             }
             for (int channel = 0; channel < 3; ++channel)
-                target[channel] = static_cast<uint8_t>((sums.blocks[u * 4 + channel] + count / 2) * reciprocal +
-                                                       0x1p-30);
+                target[channel] = MeanRoundedHalfUp(sums.blocks[u * 4 + channel], count, reciprocal);
             target[3] = 0;
         }
     }

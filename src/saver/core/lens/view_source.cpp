@@ -10,9 +10,10 @@ namespace {
 
 // The view column (or row) at which a source column `offset` pixels into the
 // source area begins: the same rounding for the end of one piece and the
-// start of its neighbour, so that pieces meet exactly.
+// start of its neighbour, so that pieces meet exactly. Halves go up, as the
+// pieces have always been cut.
 int32_t ViewEdge(int64_t offset, int32_t viewSize, int32_t sourceSize) {
-    return static_cast<int32_t>((2 * offset * viewSize + sourceSize) / (2 * int64_t{sourceSize}));
+    return static_cast<int32_t>(forms::DivideRoundedHalfUp(offset * viewSize, sourceSize));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "cursor_step.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -16,42 +15,28 @@ constexpr double kFullTurn = 6.283185307178;
 constexpr double kQuarterTurn = 1.5707963267945;
 constexpr double kStepsPerTurn = 60;
 
-// The monitor's edges along one axis in pixels, as the circle meets them.
-struct Edges {
-    float low;
-    float high;
-    bool lowIsWall;
-    bool highIsWall;
-};
-
-Edges EdgesInPixels(const Reach& reach, float twipsPerPixel) {
-    return Edges{static_cast<float>(reach.low) / twipsPerPixel, static_cast<float>(reach.high) / twipsPerPixel,
-                 reach.lowIsWall, reach.highIsWall};
+// The limits of the circle's centre along one axis in pixels: the monitor's
+// edges, taken in from each by the radius, so that the circle stays on it.
+Limits CentreLimits(const Reach& reach, int32_t radius, float twipsPerPixel) {
+    const float low = static_cast<float>(reach.low) / twipsPerPixel;
+    const float high = static_cast<float>(reach.high) / twipsPerPixel;
+    return Limits{double{low} + radius, double{high} - radius, reach.lowIsWall, reach.highIsWall};
 }
 
 // Moves the centre one drift along an axis, first turning the drift away
 // from a wall the circle would cross. Returns whether it bounced.
-bool DriftAlongAxis(int32_t& centre, int32_t& drift, int32_t radius, const Edges& edges) {
+bool DriftAlongAxis(int32_t& centre, int32_t& drift, const Limits& limits) {
     const int64_t trial = int64_t{centre} + drift;
     bool bounced = false;
-    if (edges.highIsWall && static_cast<double>(trial + radius) > edges.high) {
+    if (limits.highIsWall && static_cast<double>(trial) > limits.high) {
         drift = -std::abs(drift);
         bounced = true;
-    } else if (edges.lowIsWall && static_cast<double>(trial - radius) < edges.low) {
+    } else if (limits.lowIsWall && static_cast<double>(trial) < limits.low) {
         drift = std::abs(drift);
         bounced = true;
     }
     centre = forms::CheckedInt32(int64_t{centre} + drift);
     return bounced;
-}
-
-// A centre on no monitor (the layout changed under it) goes to the nearest
-// one, the circle inside it where it fits, else in its middle.
-int32_t BroughtWithin(int32_t centre, int32_t radius, const Edges& edges) {
-    const int32_t low = forms::ToInt32(std::ceil(edges.low)) + radius;
-    const int32_t high = forms::ToInt32(std::floor(edges.high)) - radius;
-    if (high < low) return forms::ToInt32(std::floor((edges.low + edges.high) / 2));
-    return std::clamp(centre, low, high);
 }
 
 // After a bounce the cursor turns clockwise only for these four ways of
@@ -86,16 +71,18 @@ CursorPoint StepCursor(OrbitMotion& orbit, const ScreenMetrics& screen) {
     const double x = orbit.centreX * double{screen.twipsPerPixelX};
     const double y = orbit.centreY * double{screen.twipsPerPixelY};
     const Reach across = ReachAt(screen, x, y, Axis::Horizontal);
-    const Edges horizontal = EdgesInPixels(across, screen.twipsPerPixelX);
-    const Edges vertical = EdgesInPixels(ReachAt(screen, x, y, Axis::Vertical), screen.twipsPerPixelY);
+    const Limits horizontal = CentreLimits(across, orbit.radius, screen.twipsPerPixelX);
+    const Limits vertical = CentreLimits(ReachAt(screen, x, y, Axis::Vertical), orbit.radius, screen.twipsPerPixelY);
+    // A centre on no monitor goes to the nearest one, the circle inside it
+    // where it fits, else in its middle.
     if (!across.onMonitor) {
-        orbit.centreX = BroughtWithin(orbit.centreX, orbit.radius, horizontal);
-        orbit.centreY = BroughtWithin(orbit.centreY, orbit.radius, vertical);
+        orbit.centreX = BroughtWithin(orbit.centreX, horizontal);
+        orbit.centreY = BroughtWithin(orbit.centreY, vertical);
     }
     const int32_t fromX = orbit.centreX;
     const int32_t fromY = orbit.centreY;
-    bool bouncedX = DriftAlongAxis(orbit.centreX, orbit.driftX, orbit.radius, horizontal);
-    bool bouncedY = DriftAlongAxis(orbit.centreY, orbit.driftY, orbit.radius, vertical);
+    bool bouncedX = DriftAlongAxis(orbit.centreX, orbit.driftX, horizontal);
+    bool bouncedY = DriftAlongAxis(orbit.centreY, orbit.driftY, vertical);
     const auto twipsX = [&](int32_t pixels) { return pixels * double{screen.twipsPerPixelX}; };
     const auto twipsY = [&](int32_t pixels) { return pixels * double{screen.twipsPerPixelY}; };
     const CornerTurn corner = TurnAtInsideCorner(screen, twipsX(fromX), twipsY(fromY), twipsX(orbit.centreX),
@@ -120,8 +107,8 @@ CursorPoint StepCursor(OrbitMotion& orbit, const ScreenMetrics& screen) {
     orbit.step += orbit.reverse ? -1 : 1;
 
     const OrbitOffset offset = OrbitOffsetAt(orbit.radius, orbit.step);
-    return {forms::CheckedInt32(int64_t{orbit.centreX} + offset.dx),
-            forms::CheckedInt32(int64_t{orbit.centreY} + offset.dy)};
+    return {forms::Pixels{forms::CheckedInt32(int64_t{orbit.centreX} + offset.dx)},
+            forms::Pixels{forms::CheckedInt32(int64_t{orbit.centreY} + offset.dy)}};
 }
 
 }  // namespace zoomorb::saver

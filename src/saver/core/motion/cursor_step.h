@@ -6,14 +6,15 @@
 
 #include <cstdint>
 
+#include "forms/core/units.h"
 #include "saver/core/motion/saver_state.h"
 #include "saver/core/motion/screen_metrics.h"
 
 namespace zoomorb::saver {
 
 struct CursorPoint {
-    int32_t x;
-    int32_t y;
+    forms::Pixels x;
+    forms::Pixels y;
 };
 
 struct OrbitOffset {

@@ -26,13 +26,11 @@ const Monitor& Desktop::MonitorAt(double x, double y) const {
 
 ScreenMetrics Desktop::MetricsAt(int32_t dotsPerInch) const {
     const float twipsPerPixel = forms::TwipsPerPixel(dotsPerInch);
-    const auto twips = [&](int32_t pixels) { return forms::PixelsToTwipsByFactor(pixels, twipsPerPixel); };
+    const auto twips = [&](int32_t pixels) { return forms::PixelsToTwips(forms::Pixels{pixels}, dotsPerInch); };
     const forms::PixelRect& primary = Primary().area;
     ScreenMetrics metrics{twips(primary.Width()), twips(primary.Height()), twipsPerPixel, twipsPerPixel, dotsPerInch, {}};
-    for (const Monitor& monitor : monitors_) {
-        const forms::PixelRect& a = monitor.area;
-        metrics.monitors.push_back(MonitorTwips{twips(a.left), twips(a.top), twips(a.right), twips(a.bottom)});
-    }
+    for (const Monitor& monitor : monitors_)
+        metrics.monitors.push_back(forms::PixelsToTwips(monitor.area, dotsPerInch));
     return metrics;
 }
 

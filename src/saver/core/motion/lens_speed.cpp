@@ -12,7 +12,7 @@ int32_t DrawLensSpeed(forms::Random& random, float twipsPerPixel, int32_t dotsPe
     // to 11 and give a speed of 11 pixels.
     const double designPixels = std::floor(8.0 * random.Next() + 3.0);
     const int32_t pixels = glass::ScaledPixels(static_cast<int32_t>(designPixels), dotsPerInch);
-    return forms::PixelsToTwipsByFactor(pixels, twipsPerPixel);
+    return forms::PixelsToTwipsByFactor(forms::Pixels{pixels}, twipsPerPixel).value;
 }
 
 }  // namespace zoomorb::saver

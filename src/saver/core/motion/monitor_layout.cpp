@@ -1,6 +1,9 @@
 #include "monitor_layout.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "forms/core/numbers.h"
 
 namespace zoomorb::saver {
 namespace {
@@ -31,6 +34,13 @@ CornerTurn TurnAtInsideCorner(const ScreenMetrics& screen, double fromX, double 
     if (ShowsAny(monitors, toX, fromY)) return {false, true};
     if (ShowsAny(monitors, fromX, toY)) return {true, false};
     return {true, true};
+}
+
+int32_t BroughtWithin(int32_t position, const Limits& limits) {
+    const int32_t first = forms::ToInt32(std::ceil(limits.low));
+    const int32_t last = forms::ToInt32(std::floor(limits.high));
+    if (last < first) return forms::ToInt32(std::floor((limits.low + limits.high) / 2));
+    return std::clamp(position, first, last);
 }
 
 }  // namespace zoomorb::saver

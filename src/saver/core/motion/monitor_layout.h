@@ -41,4 +41,21 @@ struct CornerTurn {
 };
 CornerTurn TurnAtInsideCorner(const ScreenMetrics& screen, double fromX, double fromY, double toX, double toY);
 
+// Between which positions what moves along one axis (the window's left or
+// top edge in twips, the circle's centre in pixels) turns on its monitor:
+// the reach less the part of it that must stay on the monitor, and whether
+// the edge beyond each limit is a wall.
+struct Limits {
+    double low;
+    double high;
+    bool lowIsWall;
+    bool highIsWall;
+};
+
+// A position on no monitor (the layout changed under it) brought within the
+// nearest monitor's limits, as little as it must, to a whole position within
+// them; where they leave no room (a monitor too small for what moves), to
+// their middle, rounded down.
+int32_t BroughtWithin(int32_t position, const Limits& limits);
+
 }  // namespace zoomorb::saver

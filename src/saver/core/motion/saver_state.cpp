@@ -23,24 +23,26 @@ constexpr Drift kStartDrifts[4] = {{+1, +1}, {-1, -1}, {+1, -1}, {-1, +1}};
 
 }  // namespace
 
-SaverState SetUpSaverState(const ScreenMetrics& screen, int32_t windowWidthTwips,
-                           int32_t windowHeightTwips, forms::Random& random,
-                           double secondsSinceMidnight) {
+SaverState SetUpSaverState(const ScreenMetrics& screen, forms::Twips windowWidth, forms::Twips windowHeight,
+                           forms::Random& random, double secondsSinceMidnight) {
     SaverState state;
     LensMotion& lens = state.lens;
     lens.left = forms::CheckedInt32(
-        forms::IntDiv(int64_t{screen.widthTwips} - windowWidthTwips, 2));
+        forms::IntDiv(int64_t{screen.widthTwips.value} - windowWidth.value, 2));
     lens.top = forms::CheckedInt32(
-        forms::IntDiv(int64_t{screen.heightTwips} - windowHeightTwips, 2));
+        forms::IntDiv(int64_t{screen.heightTwips.value} - windowHeight.value, 2));
 
     random.Reseed(secondsSinceMidnight);
     lens.stepX = SignedLensSpeed(random, screen.twipsPerPixelX, screen.dotsPerInch);
     lens.stepY = SignedLensSpeed(random, screen.twipsPerPixelY, screen.dotsPerInch);
 
     OrbitMotion& orbit = state.orbit;
-    orbit.radius = forms::TwipsToPixelsByFactor(screen.widthTwips, screen.twipsPerPixelX) / 15;
-    orbit.centreX = forms::TwipsToPixelsByFactor(screen.widthTwips / 2, screen.twipsPerPixelX);
-    orbit.centreY = forms::TwipsToPixelsByFactor(screen.heightTwips / 2, screen.twipsPerPixelY);
+    const auto pixels = [](int32_t twips, float twipsPerPixel) {
+        return forms::TwipsToPixelsByFactor(forms::Twips{twips}, twipsPerPixel).value;
+    };
+    orbit.radius = pixels(screen.widthTwips.value, screen.twipsPerPixelX) / 15;
+    orbit.centreX = pixels(screen.widthTwips.value / 2, screen.twipsPerPixelX);
+    orbit.centreY = pixels(screen.heightTwips.value / 2, screen.twipsPerPixelY);
 
     random.Reseed(secondsSinceMidnight);
     const Drift drift = kStartDrifts[static_cast<int>(std::floor(4.0 * random.Next()))];

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "forms/core/random.h"
+#include "forms/core/units.h"
 #include "saver/core/motion/screen_metrics.h"
 
 namespace zoomorb::saver {
@@ -45,8 +46,7 @@ struct SaverState {
 // screen centre with a radius of a fifteenth of the screen width and a random
 // diagonal drift. The generator is reseeded twice from `secondsSinceMidnight`:
 // once before the four speed draws, once before the drift draw.
-SaverState SetUpSaverState(const ScreenMetrics& screen, int32_t windowWidthTwips,
-                           int32_t windowHeightTwips, forms::Random& random,
-                           double secondsSinceMidnight);
+SaverState SetUpSaverState(const ScreenMetrics& screen, forms::Twips windowWidth, forms::Twips windowHeight,
+                           forms::Random& random, double secondsSinceMidnight);
 
 }  // namespace zoomorb::saver

@@ -8,19 +8,20 @@
 #include <vector>
 
 #include "forms/core/pixel_rect.h"
+#include "forms/core/units.h"
 
 namespace zoomorb::saver {
 
 // A monitor's rectangle in the virtual screen's twips: its pixels times the
 // twips per pixel (the primary's top-left corner is 0, 0). Left and top are
 // on the monitor, right and bottom just beyond it.
-using MonitorTwips = forms::PixelRect;
+using MonitorTwips = forms::TwipsArea;
 
 struct ScreenMetrics {
     // The primary monitor's size: the window starts centred on it, and the
     // cursor's circle is a fifteenth of its width.
-    int32_t widthTwips = 0;
-    int32_t heightTwips = 0;
+    forms::Twips widthTwips;
+    forms::Twips heightTwips;
     float twipsPerPixelX = 15.0f;  // 1440 / logical dots per inch: 15 at 96 DPI
     float twipsPerPixelY = 15.0f;
     int32_t dotsPerInch = 96;
@@ -29,7 +30,7 @@ struct ScreenMetrics {
 
     std::vector<MonitorTwips> Monitors() const {
         if (!monitors.empty()) return monitors;
-        return {MonitorTwips{0, 0, widthTwips, heightTwips}};
+        return {MonitorTwips{0, 0, widthTwips.value, heightTwips.value}};
     }
 };
 

@@ -1,7 +1,5 @@
 #include "window_step.h"
 
-#include <algorithm>
-
 #include "forms/core/numbers.h"
 #include "pictures/glass_geometry.h"
 #include "saver/core/motion/lens_speed.h"
@@ -10,21 +8,12 @@
 namespace zoomorb::saver {
 namespace {
 
-// The limits between which the window's left (or top) edge turns, in twips,
-// on the monitor along one axis.
-struct Limits {
-    int32_t nearLimit;
-    float farLimit;
-    bool nearIsWall;
-    bool farIsWall;
-};
-
+// The limits of the window's left (or top) edge along one axis, in twips.
 // The far limits lie where the glass's circle ends, in the pixels of the
 // glass as drawn for this DPI; the near ones are fixed lengths in twips.
 Limits LimitsOf(const Reach& reach, int32_t nearTurnTwips, int32_t pixelsToCircleEnd, float twipsPerPixel) {
-    return Limits{reach.low + nearTurnTwips,
-                  static_cast<float>(reach.high) - static_cast<float>(pixelsToCircleEnd) * twipsPerPixel,
-                  reach.lowIsWall, reach.highIsWall};
+    const float farLimit = static_cast<float>(reach.high) - static_cast<float>(pixelsToCircleEnd) * twipsPerPixel;
+    return Limits{double{reach.low} + nearTurnTwips, double{farLimit}, reach.lowIsWall, reach.highIsWall};
 }
 
 // Only the edge the window moves towards is tested, so a window beyond a
@@ -33,21 +22,11 @@ Limits LimitsOf(const Reach& reach, int32_t nearTurnTwips, int32_t pixelsToCircl
 int32_t StepAfterEdges(int32_t position, int32_t step, const Limits& limits, forms::Random& random,
                        float twipsPerPixel, int32_t dotsPerInch) {
     if (step > 0) {
-        if (limits.farIsWall && static_cast<double>(position) > limits.farLimit)
-            return -DrawLensSpeed(random, twipsPerPixel, dotsPerInch);
-    } else if (limits.nearIsWall && position < limits.nearLimit) {
+        if (limits.highIsWall && position > limits.high) return -DrawLensSpeed(random, twipsPerPixel, dotsPerInch);
+    } else if (limits.lowIsWall && position < limits.low) {
         return DrawLensSpeed(random, twipsPerPixel, dotsPerInch);
     }
     return step;
-}
-
-// A window whose circle's centre lies on no monitor (the layout changed
-// under it) is put on the nearest one, within its limits: on a monitor too
-// small for the glass, in its middle.
-int32_t BroughtWithin(int32_t position, const Limits& limits) {
-    const int32_t farLimit = forms::ToInt32(limits.farLimit);
-    if (farLimit < limits.nearLimit) return forms::ToInt32((int64_t{limits.nearLimit} + farLimit) / 2.0);
-    return std::clamp(position, limits.nearLimit, farLimit);
 }
 
 }  // namespace
@@ -80,6 +59,9 @@ void StepWindow(LensMotion& lens, const ScreenMetrics& screen, forms::Random& ra
     const Reach down = ReachAt(screen, centreX(lens.left), centreY(lens.top), Axis::Vertical);
     const Limits horizontal = LimitsOf(across, glass::kLeftTurnTwips, layout.columnsToCircleEnd, screen.twipsPerPixelX);
     const Limits vertical = LimitsOf(down, glass::kTopTurnTwips, layout.rowsToCircleEnd, screen.twipsPerPixelY);
+    // A window whose circle's centre lies on no monitor is put on the
+    // nearest one, within its limits: on a monitor too small for the glass,
+    // in its middle.
     if (!across.onMonitor) {
         lens.left = BroughtWithin(lens.left, horizontal);
         lens.top = BroughtWithin(lens.top, vertical);
