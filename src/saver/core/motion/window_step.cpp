@@ -13,7 +13,7 @@ namespace {
 // glass as drawn for this DPI; the near ones are fixed lengths in twips.
 Limits LimitsOf(const Reach& reach, int32_t nearTurnTwips, int32_t pixelsToCircleEnd, float twipsPerPixel) {
     const float farLimit = static_cast<float>(reach.high) - static_cast<float>(pixelsToCircleEnd) * twipsPerPixel;
-    return Limits{double{reach.low} + nearTurnTwips, double{farLimit}, reach.lowIsWall, reach.highIsWall};
+    return Limits{static_cast<double>(reach.low) + nearTurnTwips, double{farLimit}, reach.lowIsWall, reach.highIsWall};
 }
 
 // Only the edge the window moves towards is tested, so a window beyond a
