@@ -58,7 +58,7 @@ foreach(source IN LISTS sources)
     string(APPEND failures "${name} ends the process itself\n")
   endif()
   string(REGEX MATCHALL "(GetMessage|DispatchMessage)[AW]?\\(" loops "${text}")
-  if(loops AND NOT name STREQUAL "forms/program.cpp" AND NOT name STREQUAL "saver/input_blocker.cpp")
+  if(loops AND NOT name STREQUAL "forms/program.cpp" AND NOT name STREQUAL "saver/input/input_blocker.cpp")
     string(APPEND failures "${name} runs a message loop of its own\n")
   endif()
 

@@ -1,6 +1,6 @@
 #include "glass_pictures.h"
 
-#include "pictures/glass_scene.h"
+#include "pictures/glass/glass_scene.h"
 #include "pictures/sunset.h"
 
 namespace zoomorb::pictures {

@@ -14,7 +14,7 @@
 #include "glass_pictures.h"
 #include "hand_cursor.h"
 #include "picture_files.h"
-#include "pictures/glass_picture.h"
+#include "pictures/glass/glass_picture.h"
 #include "wallpaper.h"
 
 namespace {

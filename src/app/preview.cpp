@@ -8,7 +8,7 @@
 #include "forms/program.h"
 #include "forms/screen.h"
 #include "resources/resource_ids.h"
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 #include "saver/drawn_bitmap.h"
 
 namespace zoomorb::preview {

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 #include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {

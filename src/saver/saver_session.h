@@ -16,7 +16,7 @@
 #include <optional>
 
 #include "forms/handles.h"
-#include "saver/input_blocker.h"
+#include "saver/input/input_blocker.h"
 
 namespace zoomorb::saver {
 

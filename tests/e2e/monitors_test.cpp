@@ -20,7 +20,7 @@
 
 #include "desktop_pattern.h"
 #include "harness.h"
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 
 namespace e2e {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "dialog_helpers.h"
 #include "harness.h"
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 
 namespace e2e {
 namespace {

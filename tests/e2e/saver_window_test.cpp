@@ -17,8 +17,8 @@
 #include "desktop_pattern.h"
 #include "dialog_helpers.h"
 #include "harness.h"
-#include "pictures/glass_geometry.h"
-#include "pictures/glass_picture.h"
+#include "pictures/glass/glass_geometry.h"
+#include "pictures/glass/glass_picture.h"
 #include "settings_files.h"
 
 namespace e2e {

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "pictures/preview_picture.h"
-#include "pictures/glass_geometry.h"
-#include "pictures/glass_picture.h"
+#include "pictures/glass/glass_geometry.h"
+#include "pictures/glass/glass_picture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "saver/core/motion/cursor_step.h"
 #include "saver/core/motion/desktop.h"
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 #include "saver/core/motion/saver_state.h"
 #include "saver/core/motion/window_step.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <set>
 
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 #include "saver/core/motion/window_step.h"
 
 namespace zoomorb::saver {

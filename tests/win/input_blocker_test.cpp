@@ -11,7 +11,7 @@
 #include <memory>
 #include <thread>
 
-#include "saver/input_blocker.h"
+#include "saver/input/input_blocker.h"
 
 namespace zoomorb::saver {
 namespace {

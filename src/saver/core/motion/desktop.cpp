@@ -4,7 +4,7 @@
 
 #include "forms/core/numbers.h"
 #include "forms/core/units.h"
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 
 namespace zoomorb::saver {
 Desktop::Desktop(std::vector<Monitor> monitors) : monitors_(std::move(monitors)) {

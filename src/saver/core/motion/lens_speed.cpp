@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "forms/core/units.h"
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 
 namespace zoomorb::saver {
 

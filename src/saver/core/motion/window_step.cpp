@@ -1,7 +1,7 @@
 #include "window_step.h"
 
 #include "forms/core/numbers.h"
-#include "pictures/glass_geometry.h"
+#include "pictures/glass/glass_geometry.h"
 #include "saver/core/motion/lens_speed.h"
 #include "saver/core/motion/monitor_layout.h"
 

@@ -1,4 +1,4 @@
-#include "saver/input_blocker.h"
+#include "saver/input/input_blocker.h"
 
 #include <initializer_list>
 #include <utility>

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "pictures/glass_shading.h"
+#include "pictures/glass/glass_shading.h"
 
 namespace zoomorb::pictures {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "pictures/glass_ring.h"
+#include "pictures/glass/glass_ring.h"
 #include "pictures/rgb_image.h"
 
 namespace zoomorb::pictures {

@@ -1,7 +1,7 @@
 #include "glass_picture.h"
 
-#include "pictures/glass_ring.h"
-#include "pictures/glass_shading.h"
+#include "pictures/glass/glass_ring.h"
+#include "pictures/glass/glass_shading.h"
 
 namespace zoomorb::pictures {
 

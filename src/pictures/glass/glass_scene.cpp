@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "pictures/glass_shading.h"
+#include "pictures/glass/glass_shading.h"
 
 namespace zoomorb::pictures {
 
