@@ -2,14 +2,16 @@
 // pattern of the end-to-end tests over the desktop (so that every redraw of
 // the lens changes what it shows), waits for the saver window, lets it run
 // undisturbed for a while (the script measures CPU then), and then counts
-// how often the lens content, the cursor and the window change. Reads the
-// saver's GDI handle count at the start and at the end, and finally asks it
-// to close.
+// how often the lens content, the cursor and the window change, and notes
+// how old the oldest part of the desktop the lens showed was, as the saver
+// counts it below 100 %. Reads the saver's GDI handle count at the start
+// and at the end, and finally asks it to close.
 //
 //   lens_probe.exe [--idle SECONDS] [--sample SECONDS]
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -57,6 +59,14 @@ uint64_t LensFingerprint(const e2e::ScreenImage& lens) {
     return hash;
 }
 
+// How old, in milliseconds, the oldest part of the desktop the reduced lens
+// showed in the last second was: the saver keeps one more than that in a
+// property of the lens window for this probe alone. None at 100 % and above.
+std::optional<uintptr_t> OldestShownMs(HWND lens) {
+    if (HANDLE value = GetPropW(lens, L"Zoomorb.OldestShownMs")) return reinterpret_cast<uintptr_t>(value) - 1;
+    return std::nullopt;
+}
+
 void PrintGdiCount(const char* when, const std::optional<size_t>& count) {
     if (count) std::printf("GDI handles of the saver %s: %zu\n", when, *count);
     else std::printf("GDI handles of the saver %s: not readable\n", when);
@@ -95,6 +105,7 @@ int main(int argc, char** argv) {
     size_t cursorStepsBefore = 0;
     size_t cursorSteps = 0;
     double sampledSeconds = 0;
+    std::optional<uintptr_t> oldestShownMs;
     {
         e2e::CursorTrail trail;
         std::this_thread::sleep_for(100ms);
@@ -109,6 +120,7 @@ int main(int argc, char** argv) {
             const RECT place = e2e::WindowRectOf(saver);
             windowSteps += place.left != lastPlace.left || place.top != lastPlace.top;
             lastPlace = place;
+            if (const auto oldest = OldestShownMs(lens)) oldestShownMs = std::max(oldestShownMs.value_or(0), *oldest);
             std::this_thread::sleep_for(1ms);
         }
         sampledSeconds = std::chrono::duration<double>(Clock::now() - started).count();
@@ -118,6 +130,10 @@ int main(int argc, char** argv) {
                 lensReads / sampledSeconds);
     std::printf("cursor steps per second: %.1f\n", cursorSteps / sampledSeconds);
     std::printf("window steps per second: %.1f\n", windowSteps / sampledSeconds);
+    if (oldestShownMs)
+        std::printf("oldest part of the desktop the lens showed: %u ms\n", static_cast<unsigned>(*oldestShownMs));
+    else
+        std::printf("oldest part of the desktop the lens showed: none kept (the lens reads the screen itself)\n");
 
     const auto atEnd = countable ? gdi_handles::Count(process) : std::nullopt;
     PrintGdiCount("at end", atEnd);

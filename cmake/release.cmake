@@ -6,8 +6,8 @@
 # With a code-signing certificate, ZOOMORB_SIGN_PFX (a PKCS#12 file) and
 # ZOOMORB_SIGN_PASSWORD in the environment at configure or at build time
 # (those given to a build win), the program, the uninstaller inside the
-# installer and the installer are signed; without one everything is built
-# unsigned.
+# installer (and the working copy inside that) and the installer are
+# signed; without one everything is built unsigned.
 
 find_program(MAKENSIS makensis REQUIRED)
 
@@ -68,6 +68,41 @@ add_custom_command(TARGET zoomorb POST_BUILD
   VERBATIM)
 
 file(GLOB_RECURSE ZOOMORB_INSTALLER_SCRIPTS CONFIGURE_DEPENDS installer/*.nsi installer/*.nsh)
+set(ZOOMORB_SIGNING_SCRIPTS "${release_scripts}/sign.cmake" "${release_scripts}/signing.cmake")
+
+# The uninstall's working copy, an NSIS uninstaller, which Uninstall.exe
+# carries: it runs the copy from a temporary folder and waits for it.
+set(ZOOMORB_UNINSTALL_WORK "${release_dir}/uninstall-work.exe")
+add_custom_command(
+  OUTPUT "${ZOOMORB_UNINSTALL_WORK}"
+  COMMAND "${CMAKE_COMMAND}"
+    "-DMAKENSIS=${MAKENSIS}"
+    "-DSCRIPT=${CMAKE_SOURCE_DIR}/installer/Uninstall.nsi"
+    "-DVERSION=${ZOOMORB_RELEASE}"
+    "-DVERSION4=${PROJECT_VERSION}"
+    "-DARCH=${ZOOMORB_INSTALLER_ARCH}"
+    "-DWORK=${ZOOMORB_UNINSTALL_WORK}"
+    ${signer_arguments}
+    -P "${release_scripts}/make_uninstall_work.cmake"
+  DEPENDS ${ZOOMORB_INSTALLER_SCRIPTS} "${CMAKE_SOURCE_DIR}/src/resources/zoomorb.ico" "${ZOOMORB_SIGNER_FILE}"
+    "${release_scripts}/make_uninstall_work.cmake" "${release_scripts}/nsis.cmake" ${ZOOMORB_SIGNING_SCRIPTS}
+  COMMENT "Making the uninstall's working copy"
+  VERBATIM)
+add_executable(uninstaller WIN32 installer/uninstaller/uninstaller.cpp installer/uninstaller/uninstaller.rc)
+set_target_properties(uninstaller PROPERTIES OUTPUT_NAME Uninstall RUNTIME_OUTPUT_DIRECTORY "${release_dir}")
+# The resource script finds the working copy in the release folder.
+target_include_directories(uninstaller PRIVATE src "${release_dir}")
+target_compile_definitions(uninstaller PRIVATE ${ZOOMORB_WIN_DEFINES})
+target_compile_options(uninstaller PRIVATE -Wall -Wextra)
+target_link_options(uninstaller PRIVATE -municode -s)
+set_source_files_properties(installer/uninstaller/uninstaller.rc PROPERTIES OBJECT_DEPENDS
+  "${ZOOMORB_UNINSTALL_WORK};${CMAKE_SOURCE_DIR}/installer/uninstaller/uninstaller.manifest;${CMAKE_SOURCE_DIR}/src/resources/zoomorb.ico")
+add_dependencies(uninstaller release_inputs)
+set_property(TARGET uninstaller APPEND PROPERTY LINK_DEPENDS "${ZOOMORB_SIGNER_FILE}")
+add_custom_command(TARGET uninstaller POST_BUILD
+  COMMAND "${CMAKE_COMMAND}" "-DFILE=$<TARGET_FILE:uninstaller>" ${signer_arguments} -P "${release_scripts}/sign.cmake"
+  VERBATIM)
+
 add_custom_command(
   OUTPUT "${ZOOMORB_INSTALLER}"
   COMMAND "${CMAKE_COMMAND}"
@@ -77,14 +112,15 @@ add_custom_command(
     "-DVERSION4=${PROJECT_VERSION}"
     "-DARCH=${ZOOMORB_INSTALLER_ARCH}"
     "-DPROGRAM=$<TARGET_FILE:zoomorb>"
+    "-DUNINSTALLER=$<TARGET_FILE:uninstaller>"
     "-DOUTFILE=${ZOOMORB_INSTALLER}"
     "-DPACKED_DIR=${release_dir}/packed"
     "-DEPOCH_FILE=${ZOOMORB_EPOCH_FILE}"
     ${signer_arguments}
     -P "${release_scripts}/make_installer.cmake"
-  DEPENDS zoomorb ${ZOOMORB_INSTALLER_SCRIPTS} "${CMAKE_SOURCE_DIR}/src/resources/zoomorb.ico"
+  DEPENDS zoomorb uninstaller ${ZOOMORB_INSTALLER_SCRIPTS} "${CMAKE_SOURCE_DIR}/src/resources/zoomorb.ico"
     "${ZOOMORB_EPOCH_FILE}" "${ZOOMORB_SIGNER_FILE}" "${release_scripts}/make_installer.cmake"
-    "${release_scripts}/sign.cmake" "${release_scripts}/signing.cmake"
+    "${release_scripts}/nsis.cmake" ${ZOOMORB_SIGNING_SCRIPTS}
   COMMENT "Making the installer ${ZOOMORB_INSTALLER}"
   VERBATIM)
 add_custom_target(installer ALL

@@ -63,6 +63,9 @@ add_test(NAME program_static_checks
          COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:zoomorb> -DOBJDUMP=${CMAKE_OBJDUMP}
                  -DFORMAT=${ZOOMORB_PE_FORMAT} -P ${CMAKE_SOURCE_DIR}/cmake/check_program.cmake)
 set_tests_properties(program_static_checks PROPERTIES LABELS static)
+add_test(NAME source_static_checks
+         COMMAND ${CMAKE_COMMAND} -DSOURCES=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/check_sources.cmake)
+set_tests_properties(source_static_checks PROPERTIES LABELS static)
 
 include(cmake/wine_tests.cmake)
 include(cmake/bench.cmake)

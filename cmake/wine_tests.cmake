@@ -27,6 +27,17 @@ foreach(double password_cpl mpr_double)
   target_link_options(${double} PRIVATE -Wl,--kill-at)
 endforeach()
 
+# The saver as the end-to-end tests make it fail: the same program, linked
+# with a fault seam that raises a run-time error on a message of the tests'
+# own instead of the program's, which raises none.
+add_executable(failing_saver WIN32 src/app/win_main.cpp tests/doubles/fault_on_message.cpp ${ZOOMORB_RESOURCES})
+target_include_directories(failing_saver PRIVATE tests/doubles)
+target_link_libraries(failing_saver PRIVATE zoomorb_app)
+set_target_properties(failing_saver PROPERTIES
+  OUTPUT_NAME Zoomorb SUFFIX .scr RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/failing_saver")
+target_link_options(failing_saver PRIVATE -municode -s)
+
+
 file(GLOB ZOOMORB_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(e2e_tests ${ZOOMORB_E2E_TESTS})
 target_include_directories(e2e_tests PRIVATE tests/e2e src)
@@ -37,6 +48,8 @@ target_compile_definitions(e2e_tests PRIVATE ${ZOOMORB_WIN_DEFINES}
   ZOOMORB_SETUP="${ZOOMORB_INSTALLER}"
   ZOOMORB_RELEASE="${ZOOMORB_RELEASE}"
   ZOOMORB_PASSWORD_CPL="$<TARGET_FILE:password_cpl>"
-  ZOOMORB_MPR_DOUBLE="$<TARGET_FILE:mpr_double>")
-add_dependencies(e2e_tests zoomorb win_tests installer password_cpl mpr_double)
+  ZOOMORB_MPR_DOUBLE="$<TARGET_FILE:mpr_double>"
+  ZOOMORB_FAILING_SAVER="$<TARGET_FILE:failing_saver>")
+target_include_directories(e2e_tests PRIVATE tests/doubles)
+add_dependencies(e2e_tests zoomorb win_tests installer password_cpl mpr_double failing_saver)
 zoomorb_wine_test(e2e_tests)

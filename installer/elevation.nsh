@@ -14,7 +14,6 @@
   !define ZOOMORB_SKIP_PAD ""
 !endif
 
-!macro ZOOMORB_RUN_ELEVATED_FUNCTION UN
 ; Push the arguments; pops the exit code, or "declined" when the program
 ; could not be started (the user said no to the elevation).
 Function ${UN}RunElevatedWith
@@ -38,16 +37,9 @@ Function ${UN}RunElevatedWith
   Pop $1
   Exch $0
 FunctionEnd
-!macroend
-!insertmacro ZOOMORB_RUN_ELEVATED_FUNCTION ""
-!insertmacro ZOOMORB_RUN_ELEVATED_FUNCTION "un."
 
 !macro RunElevated ARGUMENTS RESULT
   Push `${ARGUMENTS}`
-!ifdef __UNINSTALL__
-  Call un.RunElevatedWith
-!else
-  Call RunElevatedWith
-!endif
+  Call ${UN}RunElevatedWith
   Pop ${RESULT}
 !macroend

@@ -3,19 +3,11 @@
 ; (or the folder chosen), entry under HKCU. All users: Zoomorb.scr in the
 ; system folder, where the screen-saver list looks, and Uninstall.exe in
 ; Program Files\Zoomorb, entry under HKLM.
-; Command line: /ALLUSERS installs for all users; /ELEVATED marks the copy
-; started with the administrator's rights, which does the machine-wide part
-; only and leaves the screen-saver choice to the user's own process.
+; Command line: /ALLUSERS installs for all users; /D= names the per-user
+; folder; /ELEVATED marks the copy started with the administrator's rights.
 
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
-
-Var AllUsers
 ; The earlier per-user install's folder, when this install goes elsewhere.
 Var EarlierFolder
-Var IsAdmin
-Var Elevated
-Var SystemFolder
-Var ProgramFolder
 Var UserFolder
 Var JustMeRadio
 Var AllUsersRadio
@@ -25,39 +17,10 @@ Var BrowseButton
 ; An upgrade goes where the earlier per-user install went.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
-!macro ZOOMORB_READ_COMMON UN
-Function ${UN}ReadCommon
-  UserInfo::GetAccountType
-  Pop $0
-  ${If} $0 == "Admin"
-    StrCpy $IsAdmin 1
-  ${Else}
-    StrCpy $IsAdmin 0
-  ${EndIf}
-  ${GetParameters} $1
-  ClearErrors
-  ${GetOptions} $1 "/ELEVATED" $0
-  ${If} ${Errors}
-    StrCpy $Elevated 0
-  ${Else}
-    StrCpy $Elevated 1
-  ${EndIf}
-  ; A 32-bit program on 64-bit Windows belongs in SysWOW64; the system
-  ; records its path there, not the System32 the file system shows us.
-  StrCpy $SystemFolder "$SYSDIR"
-!if ${ARCH} == x86
-  ${If} ${RunningX64}
-    StrCpy $SystemFolder "$WINDIR\SysWOW64"
-  ${EndIf}
-!endif
-FunctionEnd
-!macroend
-!insertmacro ZOOMORB_READ_COMMON ""
-!insertmacro ZOOMORB_READ_COMMON "un."
-
 Function ReadInstallMode
   Call ReadCommon
   Call RefuseUnusableFolderArgument
+  Call RunAgainForQuotedFolder
   ${GetParameters} $1
   ClearErrors
   ${GetOptions} $1 "/ALLUSERS" $0
@@ -94,20 +57,15 @@ FunctionEnd
 ; as given tells: its /D= (always the last switch) must be the folder we got.
 Function RefuseUnusableFolderArgument
   System::Call 'kernel32::GetCommandLineW() t .r0'
-  StrLen $1 $0
-  StrCpy $2 0
-  ${Do}
-    ${If} $2 >= $1
-      Return
-    ${EndIf}
-    StrCpy $3 $0 4 $2
-    ${If} $3 S== " /D="
-      ${Break}
-    ${EndIf}
-    IntOp $2 $2 + 1
-  ${Loop}
-  IntOp $2 $2 + 4
-  StrCpy $R0 $0 "" $2
+  Push $0
+  Push " /D="
+  Call FindText
+  Pop $1
+  ${If} $1 < 0
+    Return
+  ${EndIf}
+  IntOp $1 $1 + 4
+  StrCpy $R0 $0 "" $1
   Push $R0
   Call WithoutTrailingBackslash
   Pop $3
@@ -119,6 +77,74 @@ Function RefuseUnusableFolderArgument
     SetErrorLevel 2
     Quit
   ${EndIf}
+FunctionEnd
+
+; Programs that quote each argument with a blank in it (PowerShell's
+; Start-Process, package managers) write the switch as "/D=C:\Some Folder",
+; which the start-up does not read: it would install into the default
+; folder. This installer then runs again with the switch as the start-up
+; reads it, unquoted and last, and ends as that one does: installed there,
+; or refused as any folder that cannot be used.
+Function RunAgainForQuotedFolder
+  ${GetParameters} $0
+  StrCpy $0 " $0"
+  Push $0
+  Push ' "/D='
+  Call FindText
+  Pop $1
+  ${If} $1 < 0
+    Return
+  ${EndIf}
+  StrCpy $2 $0 $1
+  IntOp $1 $1 + 5
+  StrCpy $3 $0 "" $1
+  Push $3
+  Push '"'
+  Call FindText
+  Pop $1
+  StrCpy $4 ""
+  ${If} $1 >= 0
+    IntOp $4 $1 + 1
+    StrCpy $4 $3 "" $4
+    StrCpy $3 $3 $1
+  ${EndIf}
+  ClearErrors
+  ExecWait '"$EXEPATH"$2$4 /D=$3' $0
+  ${If} ${Errors}
+    StrCpy $0 2
+  ${EndIf}
+  SetErrorLevel $0
+  Quit
+FunctionEnd
+
+; Push a text, then what to look for in it; pops where it first starts,
+; counted from 0, or -1. Capitals count, as they do for the switches.
+Function FindText
+  Exch $1
+  Exch
+  Exch $0
+  Push $2
+  Push $3
+  Push $4
+  StrLen $2 $1
+  StrCpy $3 0
+  ${Do}
+    StrCpy $4 $0 $2 $3
+    ${If} $4 S== $1
+      ${Break}
+    ${ElseIf} $4 == ""
+      StrCpy $3 -1
+      ${Break}
+    ${EndIf}
+    IntOp $3 $3 + 1
+  ${Loop}
+  StrCpy $0 $3
+  Pop $4
+  Pop $3
+  Pop $2
+  Exch $0
+  Exch
+  Pop $1
 FunctionEnd
 
 Function WithoutTrailingBackslash
@@ -137,8 +163,8 @@ FunctionEnd
 
 ; An install into another folder moves this user's install: the earlier
 ; folder, which the uninstall entry names, loses its program and uninstaller
-; (its settings stay, as after an uninstall), and the one entry names the
-; new folder.
+; (its settings stay, as after an uninstall), the new folder takes those
+; settings, and the one entry names the new folder.
 Function FindEarlierFolder
   StrCpy $EarlierFolder ""
   ${If} $AllUsers == 1
@@ -163,49 +189,32 @@ Function FindEarlierFolder
   ${EndIf}
 FunctionEnd
 
-; The uninstaller acts only for the install its own folder is: the one
-; whose uninstall entry (all users' first, then this user's) names this
-; folder and the uninstaller in it. A copy anywhere else, or one an install
-; left behind, says so and changes nothing.
-Function un.ReadInstallMode
-  Call un.ReadCommon
-  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "UninstallString"
-  Call un.EntryNamesThisFolder
-  ${If} $0 == 1
-    StrCpy $AllUsers 1
-    StrCpy $ProgramFolder "$SystemFolder"
-    Return
-  ${EndIf}
-  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-  ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "UninstallString"
-  Call un.EntryNamesThisFolder
-  ${If} $0 == 1
-    StrCpy $AllUsers 0
-    StrCpy $ProgramFolder "$INSTDIR"
-    Return
-  ${EndIf}
-  MessageBox MB_OK|MB_ICONSTOP "$(ZOOMORB_NOT_THIS_INSTALL)" /SD IDOK
-  SetErrorLevel 2
-  Quit
-FunctionEnd
+!define MOVEFILE_REPLACE_EXISTING 1
 
-; $0: an entry's InstallLocation, $1: its UninstallString. Sets $0 to 1 when
-; they name this folder and its uninstaller, else to 0. Short paths compare
-; a folder however it was written.
-Function un.EntryNamesThisFolder
-  ${If} $0 == ""
-  ${OrIf} $1 != '"$0\Uninstall.exe"'
-    StrCpy $0 0
+; The settings beside the program left are the ones in use: they replace the
+; new folder's own, which an install that moved away from it left there and
+; which stay as Zoomorb.ini.old. The new file is written beside the old one
+; and put in its place in one step, so the folder holds one whole file or
+; the other. Sets the error flag when the settings could not be taken; the
+; new folder's file is then as it was.
+Function TakeEarlierSettings
+  ClearErrors
+  ${IfNot} ${FileExists} "$EarlierFolder\Zoomorb.ini"
     Return
   ${EndIf}
-  GetFullPathName /SHORT $1 "$0"
-  GetFullPathName /SHORT $0 "$INSTDIR"
-  ${If} $1 != ""
-  ${AndIf} $1 == $0
-    StrCpy $0 1
-  ${Else}
-    StrCpy $0 0
+  StrCpy $0 "$INSTDIR\Zoomorb.ini"
+  CreateDirectory "$INSTDIR"
+  System::Call 'kernel32::CopyFileW(w "$EarlierFolder\Zoomorb.ini", w "$0.new", i 0) i.r1'
+  ${If} $1 <> 0
+  ${AndIf} ${FileExists} "$0"
+    System::Call 'kernel32::CopyFileW(w "$0", w "$0.old", i 0) i.r1'
+  ${EndIf}
+  ${If} $1 <> 0
+    System::Call 'kernel32::MoveFileExW(w "$0.new", w "$0", i ${MOVEFILE_REPLACE_EXISTING}) i.r1'
+  ${EndIf}
+  ${If} $1 = 0
+    Delete "$0.new"
+    SetErrors
   ${EndIf}
 FunctionEnd
 

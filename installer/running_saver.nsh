@@ -2,7 +2,6 @@
 ; neither an upgrade nor an uninstall may start then, or it would leave a
 ; half-replaced or half-removed install.
 
-!macro ZOOMORB_WAIT_FUNCTION UN
 ; Push the folder of the Zoomorb.scr to wait for. Waits up to ten seconds
 ; for the program to be free, then asks the user to close it (Retry) or to
 ; leave everything as it is (Cancel, and always when silent): that aborts
@@ -46,6 +45,3 @@ Function ${UN}WaitUntilProgramIsFree
   Pop $0
   Pop $2
 FunctionEnd
-!macroend
-!insertmacro ZOOMORB_WAIT_FUNCTION ""
-!insertmacro ZOOMORB_WAIT_FUNCTION "un."

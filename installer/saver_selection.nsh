@@ -6,6 +6,7 @@
 !define SPI_SETSCREENSAVEACTIVE 17
 !define SPIF_UPDATEINIFILE_SENDCHANGE 3
 
+!if "${UN}" == ""
 Function SelectSaver
   GetFullPathName /SHORT $0 "$ProgramFolder\Zoomorb.scr"
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$0"
@@ -13,7 +14,7 @@ Function SelectSaver
   System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_UPDATEINIFILE_SENDCHANGE})'
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
 FunctionEnd
-
+!else
 ; Push the short path taken while the file still existed. The choice is
 ; cleared only while it still names us: another saver chosen since stays.
 Function un.UnselectSaver
@@ -29,3 +30,4 @@ Function un.UnselectSaver
   Pop $1
   Pop $0
 FunctionEnd
+!endif

@@ -169,6 +169,20 @@ unlock_test_folders() {
     -exec chattr -R -i {} + 2>/dev/null || true
 }
 
+# The settings tests mount a small full disk on a program's folder and
+# unmount it themselves, also when a test fails; a test program killed in
+# between leaves it mounted, and this unmounts it (lazily, should a process
+# still hold a file there). /proc/mounts writes a blank as \040.
+unmount_test_disks() {
+  local target
+  awk '$1 == "zoomorb-e2e" { print $2 }' /proc/mounts | while read -r target; do
+    target=${target//\\040/ }
+    case "$target" in
+      "$WINEPREFIX"/drive_c/users/*/Temp/zoomorb-e2e-*) umount "$target" 2>/dev/null || umount -l "$target" ;;
+    esac
+  done
+}
+
 # Programs started from now on see the given dots per inch: Wine reads
 # HKCU\Control Panel\Desktop LogPixels when a process starts.
 # restore_log_pixels puts back what was there before (or nothing).
@@ -202,6 +216,7 @@ prepare_wine_prefix() {
       return 1
     fi
   fi
+  unmount_test_disks
   unlock_test_folders
   # The dialog asks for a Japanese font; map it to the installed IPA one.
   # The settings tests move the user's roaming application data and put it

@@ -18,3 +18,4 @@ LangString ZOOMORB_SAVER_RUNNING ${LANG_ENGLISH} "$(^NameDA) is running (the scr
 LangString ZOOMORB_SAVER_RUNNING_ABORT ${LANG_ENGLISH} "$(^NameDA) is running, so nothing was changed."
 LangString ZOOMORB_UNUSABLE_FOLDER ${LANG_ENGLISH} "$(^NameDA) cannot be installed into the folder given with /D=:$\r$\n$R0$\r$\n$\r$\nA file stands in its path, or its drive does not exist. Nothing was installed."
 LangString ZOOMORB_NOT_THIS_INSTALL ${LANG_ENGLISH} "This uninstaller does not belong to an installed $(^NameDA): no install of it is registered in its folder, $INSTDIR. It may be a copy, or left behind by an install that moved. Nothing was changed.$\r$\n$\r$\nUninstall $(^NameDA) from the list of installed apps."
+LangString ZOOMORB_SETTINGS_NOT_TAKEN ${LANG_ENGLISH} "The settings in $EarlierFolder could not be copied into $INSTDIR, so $(^NameDA) was not moved there. Nothing was changed."

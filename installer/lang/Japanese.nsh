@@ -18,3 +18,4 @@ LangString ZOOMORB_SAVER_RUNNING ${LANG_JAPANESE} "$(^NameDA) が実行中です
 LangString ZOOMORB_SAVER_RUNNING_ABORT ${LANG_JAPANESE} "$(^NameDA) が実行中のため、何も変更しませんでした。"
 LangString ZOOMORB_UNUSABLE_FOLDER ${LANG_JAPANESE} "/D= で指定されたフォルダーには $(^NameDA) をインストールできません:$\r$\n$R0$\r$\n$\r$\nパスの途中にファイルがあるか、ドライブが存在しません。何もインストールしていません。"
 LangString ZOOMORB_NOT_THIS_INSTALL ${LANG_JAPANESE} "このアンインストーラーは、インストールされている $(^NameDA) のものではありません。このフォルダー ($INSTDIR) へのインストールは登録されていません。コピーされたものか、インストール先の移動後に残ったものかもしれません。何も変更していません。$\r$\n$\r$\n$(^NameDA) のアンインストールは、インストールされているアプリの一覧から行ってください。"
+LangString ZOOMORB_SETTINGS_NOT_TAKEN ${LANG_JAPANESE} "$EarlierFolder の設定を $INSTDIR にコピーできなかったため、$(^NameDA) を移動しませんでした。何も変更していません。"

@@ -70,7 +70,10 @@ void StartPreview(const std::string& handleText) {
     HWND pane = reinterpret_cast<HWND>(static_cast<intptr_t>(handleValue));
     // Without a pane there is nothing to draw into and nothing that would ever
     // close us: end at once instead of living on invisibly.
-    if (!CanBePreviewPane(pane)) forms::EndProgram();
+    if (!CanBePreviewPane(pane)) {
+        forms::EndProgram(0);
+        return;
+    }
 
     RECT paneRect{};
     GetWindowRect(pane, &paneRect);

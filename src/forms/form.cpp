@@ -14,9 +14,16 @@
 namespace forms {
 namespace {
 
-int& LoadedForms() {
-    static int count = 0;
-    return count;
+// Every form whose window exists, for what concerns them all: whether any
+// is left, and stopping every timer when a run-time error ends the program.
+std::vector<Form*>& LoadedForms() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+void Forget(Form* form) {
+    auto& forms = LoadedForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
 }
 
 }  // namespace
@@ -35,7 +42,11 @@ void Form::RegisterFormClass() {
     (void)registered;
 }
 
-int Form::LoadedCount() { return LoadedForms(); }
+int Form::LoadedCount() { return static_cast<int>(LoadedForms().size()); }
+
+void Form::StopAllTimers() {
+    for (Form* form : LoadedForms()) form->StopTimers();
+}
 
 Form::Form(FormDesign design) : design_(std::move(design)), dpi_(DotsPerInch()) {}
 
@@ -43,7 +54,7 @@ Form::~Form() {
     if (!window_) return;
     // Destroyed without its unload handler, as ending the program does.
     DestroyUnbound(window_);
-    --LoadedForms();
+    Forget(this);
 }
 
 void Form::AddTimer(Timer& timer) { timers_.push_back(&timer); }
@@ -100,7 +111,7 @@ void Form::CreateWindowForForm() {
     CreateWindowExW(exStyle, kFormClass, design_.caption.c_str(), style, 0, 0, ToPixels(design_.widthTwips),
                     ToPixels(design_.heightTwips), nullptr, nullptr, instance, this);
     if (!window_) Raise(ErrorNumber::OutOfMemory);
-    ++LoadedForms();
+    LoadedForms().push_back(this);
     if (bigIcon_) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
     if (smallIcon_) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
     CreateControls();
@@ -130,22 +141,16 @@ void Form::Show() {
 
 void Form::ShowModal() {
     Show();
-    MSG message;
-    while (window_) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        // Labels are drawn by their container and have no window the
-        // dialog keyboard could find their access keys in.
-        const bool ours = message.hwnd == window_ || IsChild(window_, message.hwnd);
-        if (ours && message.message == WM_SYSCHAR && FocusByAccessKey(static_cast<wchar_t>(message.wParam))) continue;
-        if (!IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    RunMessageLoop([this] { return window_ == nullptr; }, [this](MSG& message) { return TakesDialogMessage(message); });
+}
+
+bool Form::TakesDialogMessage(MSG& message) {
+    if (!window_) return false;
+    // Labels are drawn by their container and have no window the dialog
+    // keyboard could find their access keys in.
+    const bool ours = message.hwnd == window_ || IsChild(window_, message.hwnd);
+    if (ours && message.message == WM_SYSCHAR && FocusByAccessKey(static_cast<wchar_t>(message.wParam))) return true;
+    return IsDialogMessageW(window_, &message) != FALSE;
 }
 
 void Form::Unload() {
@@ -309,7 +314,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_NCDESTROY:
             focusedControl_ = nullptr;
-            if (--LoadedForms() == 0) PostQuitMessage(0);
+            Forget(this);
+            // The last form gone, the program has nothing left to do.
+            if (LoadedForms().empty()) EndProgram(0);
             break;
         default:
             break;

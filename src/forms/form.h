@@ -43,12 +43,15 @@ public:
     // Life. Load creates the window (hidden), then runs Form_Load.
     void Load();
     void Show();
-    // Shows the form and runs messages until it is unloaded.
+    // Shows the form and runs messages until it is unloaded (or the program
+    // is asked to end), passing it the keys a dialog takes.
     void ShowModal();
     // Runs Form_Unload; unless it cancels, the window goes.
     void Unload();
     bool IsLoaded() const { return window_ != nullptr; }
     static int LoadedCount();
+    // No timer of any form ticks again (a run-time error ends the program).
+    static void StopAllTimers();
 
     HWND Hwnd() const override { return window_; }
     const std::wstring& Caption() const { return design_.caption; }
@@ -115,6 +118,7 @@ private:
     RECT OuterPixels() const;
     void DestroyAfterUnload();
     HWND FirstTabStop() const;
+    bool TakesDialogMessage(MSG& message);
     bool FocusByAccessKey(wchar_t typed);
 
     FormDesign design_;

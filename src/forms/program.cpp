@@ -11,9 +11,17 @@
 namespace forms {
 namespace {
 
-std::function<void()>& EndProgramHook() {
-    static std::function<void()> hook;
-    return hook;
+// How the program is asked to end: the code its entry will return, and the
+// run-time error whose message waits to be shown.
+struct Ending {
+    std::optional<int> exitCode;
+    std::optional<RuntimeError> error;
+    bool showingError = false;
+};
+
+Ending& TheEnding() {
+    static Ending ending;
+    return ending;
 }
 
 std::function<void(const RuntimeError&)>& RuntimeErrorHook() {
@@ -52,57 +60,84 @@ Random& SharedRandom() {
     return random;
 }
 
-void ProcessMessages() {
-    // Only what is waiting now: a timer whose handler takes longer than its
-    // interval is due again each time the queue is looked at, and waiting
-    // for an empty queue would then never end. A message stamped after the
-    // start is the last one dispatched.
-    const DWORD start = GetTickCount();
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // Leave the quit request for the loop that owns it.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
+int RunMessageLoop(const std::function<bool()>& done, const std::function<bool(MSG&)>& takes) {
+    // Only the entry's loop runs until the end; a modal form's runs while
+    // the form is there, and leaves any request to end for the entry's.
+    const bool entrys = !done;
+    MSG message{};
+    while (!(done && done())) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            if (!entrys) PostQuitMessage(static_cast<int>(message.wParam));
+            break;
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-        if (static_cast<LONG>(message.time - start) > 0) return;
-    }
-}
-
-void RunMessageLoop() {
-    MSG message;
-    while (Form::LoadedCount() > 0 && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (got < 0) {
+            // No queue to read: nothing more will ever come.
+            EndProgram(0);
+            break;
+        }
+        if (takes && takes(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    Ending& ending = TheEnding();
+    const int exitCode = ending.exitCode.value_or(0);
+    // The entry's loop has taken the request: a program that runs the loop
+    // again (the in-process tests do) starts afresh.
+    if (entrys) ending.exitCode.reset();
+    return exitCode;
 }
 
-void EndProgram() {
-    if (auto& hook = EndProgramHook()) hook();
-    ExitProcess(0);
+void EndProgram(int exitCode) {
+    Ending& ending = TheEnding();
+    if (ending.exitCode) return;
+    ending.exitCode = exitCode;
+    PostQuitMessage(exitCode);
 }
 
-void ReportRuntimeError(const RuntimeError& error) {
-    if (auto& hook = RuntimeErrorHook()) hook(error);
-    MessageBoxW(nullptr, Widen(error.Message()).c_str(), L"Zoomorb", MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    ExitProcess(static_cast<UINT>(error.Code()));
+std::optional<int> RequestedExitCode() { return TheEnding().exitCode; }
+
+void EndWithRuntimeError(const RuntimeError& error) {
+    Ending& ending = TheEnding();
+    if (ending.error || ending.showingError) return;
+    ending.error = error;
+    Form::StopAllTimers();
+    // An earlier request to end gives way: the error's number is the code.
+    ending.exitCode.reset();
+    EndProgram(error.Code());
 }
 
-void ReportCurrentException() {
+void EndWithCurrentException() {
     try {
         throw;
     } catch (const RuntimeError& error) {
-        ReportRuntimeError(error);
+        EndWithRuntimeError(error);
     } catch (const std::bad_alloc&) {
-        ReportRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
+        EndWithRuntimeError(RuntimeError(ErrorNumber::OutOfMemory));
     } catch (...) {
-        ReportRuntimeError(RuntimeError(ErrorNumber::InternalError));
+        EndWithRuntimeError(RuntimeError(ErrorNumber::InternalError));
     }
 }
 
-void SetEndProgramHook(std::function<void()> hook) { EndProgramHook() = std::move(hook); }
+void ShowRuntimeError() {
+    Ending& ending = TheEnding();
+    if (!ending.error) return;
+    const RuntimeError error = *ending.error;
+    ending.error.reset();
+    ending.showingError = true;
+    // A request to end still queued (a form gone after the loop) would close
+    // the box before anyone read it.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    if (auto& hook = RuntimeErrorHook()) {
+        hook(error);
+    } else {
+        MessageBoxW(nullptr, Widen(error.Message()).c_str(), L"Zoomorb", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+    ending.showingError = false;
+}
+
 void SetRuntimeErrorHook(std::function<void(const RuntimeError&)> hook) { RuntimeErrorHook() = std::move(hook); }
 
 }  // namespace forms

@@ -75,6 +75,14 @@ std::vector<MonitorArea> Monitors() {
     return monitors;
 }
 
+PixelRect WorkAreaOf(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info))
+        return PixelRect{0, 0, ScreenWidthPixels(), ScreenHeightPixels()};
+    return PixelRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
+
 void SetScreenMousePointer(MousePointer pointer) {
     CurrentPointer() = pointer;
     if (pointer == MousePointer::Default) {

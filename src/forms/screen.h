@@ -2,6 +2,8 @@
 // The screen in the forms' units: sizes in twips, and twips per pixel per axis
 // (1440 divided by the logical dots per inch: 15 at 96 DPI).
 
+#include <windows.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -31,6 +33,9 @@ struct MonitorArea {
     bool operator!=(const MonitorArea& other) const { return !(*this == other); }
 };
 std::vector<MonitorArea> Monitors();
+// The work area (the monitor less the taskbar and other bars docked at its
+// edges) of the monitor that the window lies on most, or is nearest to.
+PixelRect WorkAreaOf(HWND window);
 
 // An application-wide pointer that overrides every control's own.
 enum class MousePointer { Default, Hourglass };

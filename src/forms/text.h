@@ -1,7 +1,6 @@
 #pragma once
 // Conversions between the program's UTF-8 / UTF-16 texts and code pages.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,10 +11,6 @@ std::string Narrow(std::wstring_view wide);
 // Bytes of `wide` in `codePage` (CP_ACP for the system's ANSI code page);
 // a character the code page lacks becomes its nearest look-alike or "?".
 std::string ToCodePage(std::wstring_view wide, unsigned codePage);
-// Bytes of `wide` in `codePage` only where they stand for exactly that text:
-// nothing when a character would become a look-alike ("Ł" as "L") or the
-// default character.
-std::optional<std::string> ToCodePageExactly(std::wstring_view wide, unsigned codePage);
 std::wstring FromCodePage(std::string_view bytes, unsigned codePage);
 
 }  // namespace forms

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "forms/handles.h"
-#include "saver/core/area_average.h"
+#include "saver/core/pixels32.h"
 
 namespace zoomorb::saver {
 

@@ -5,47 +5,61 @@
 namespace zoomorb::saver {
 namespace {
 
-// Rows read again per redraw, counted in pixels: about a tenth of a
-// 1920 x 1080 screen, which Wine reads in well under a millisecond, so that
-// a source of a whole screen is fresh again within half a second.
-constexpr int64_t kPixelsPerRedraw = 192 * 1024;
+// Under Wine a read from the screen slows sharply beyond about 600 KB
+// (720 KB took nine times as long as 600 KB): larger rectangles are read in
+// parts of at most this many pixels, whole bands of rows each.
+constexpr int32_t kMostPixelsPerRead = 144 * 1024;
+// The widths of the pictures reads land in, besides the widest monitor's.
+constexpr int32_t kNarrowReadWidths[] = {2 * RefreshPlan::kTileWidth, 8 * RefreshPlan::kTileWidth};
+
+int32_t RowsPerRead(int32_t width) {
+    const int32_t rows = kMostPixelsPerRead / std::max(width, 1);
+    return std::max(rows / SummedCopy::kBandRows * SummedCopy::kBandRows, SummedCopy::kBandRows);
+}
 
 }  // namespace
 
 bool DesktopCopy::Follow(const std::vector<forms::PixelRect>& monitors) {
-    monitors_ = monitors;
-    bounds_ = forms::PixelRect{};
-    rows_.Forget(0);
-    if (monitors.empty()) return false;
-    forms::PixelRect bounds = monitors.front();
-    for (const forms::PixelRect& monitor : monitors) {
-        bounds.left = std::min(bounds.left, monitor.left);
-        bounds.top = std::min(bounds.top, monitor.top);
-        bounds.right = std::max(bounds.right, monitor.right);
-        bounds.bottom = std::max(bounds.bottom, monitor.bottom);
+    reads_.clear();
+    if (!mirror_.Follow(monitors, kMostBytes)) return false;
+    int32_t widest = 0;
+    for (const forms::PixelRect& monitor : monitors) widest = std::max(widest, monitor.Width());
+    std::vector<int32_t> widths;
+    for (const int32_t width : kNarrowReadWidths)
+        if (width < widest) widths.push_back(width);
+    widths.push_back(widest);
+    reads_.resize(widths.size());
+    for (size_t i = 0; i < widths.size(); ++i) {
+        if (reads_[i].Create(widths[i], RowsPerRead(widths[i]))) continue;
+        reads_.clear();
+        mirror_.Follow({}, 0);
+        return false;
     }
-    // Black to begin with: what no monitor shows stays so.
-    if (!copy_.Create(bounds.Width(), bounds.Height())) return false;
-    bounds_ = bounds;
-    rows_.Forget(bounds.Height());
     return true;
 }
 
-void DesktopCopy::Refresh(HDC screen, const forms::PixelRect& area) {
-    if (!copy_) return;
-    const int32_t budget = static_cast<int32_t>(std::max<int64_t>(kPixelsPerRedraw / bounds_.Width(), 1));
-    for (const RowSpan& span : rows_.RowsToRead(area.top - bounds_.top, area.bottom - bounds_.top, budget)) {
-        const forms::PixelRect band{bounds_.left, bounds_.top + span.first, bounds_.right, bounds_.top + span.end};
-        // Only from a monitor: a copy that reaches past the screen's edge
-        // gives black throughout under Wine, not only outside.
-        for (const forms::PixelRect& monitor : monitors_) {
-            const forms::PixelRect part = forms::Intersection(band, monitor);
-            if (part.IsEmpty()) continue;
-            BitBlt(copy_.Dc(), part.left - bounds_.left, part.top - bounds_.top, part.Width(), part.Height(), screen,
-                   part.left, part.top, SRCCOPY);
+void DesktopCopy::Refresh(HDC screen, const forms::PixelRect& area, double nowMs) {
+    if (reads_.empty()) return;
+    for (const forms::PixelRect& read : mirror_.ReadsFor(area, nowMs)) {
+        const auto fits = std::find_if(reads_.begin(), reads_.end(),
+                                       [&](const Bitmap32& picture) { return picture.Pixels().width >= read.Width(); });
+        if (fits == reads_.end()) continue;
+        const int32_t rows = fits->Pixels().height;
+        for (int32_t top = read.top; top < read.bottom; top += rows) {
+            const forms::PixelRect part{read.left, top, read.right, std::min(read.bottom, top + rows)};
+            // Each read lies on one monitor: a copy that reaches past the
+            // screen's edge gives black throughout under Wine. What cannot
+            // be read at all is kept black, as what no monitor shows.
+            const Pixels32& pixels = fits->Pixels();
+            const bool read =
+                BitBlt(fits->Dc(), 0, 0, part.Width(), part.Height(), screen, part.left, part.top, SRCCOPY);
+            GdiFlush();
+            if (!read)
+                for (int32_t row = 0; row < part.Height(); ++row)
+                    std::fill_n(pixels.Pixel(0, row), std::size_t{4} * part.Width(), uint8_t{0});
+            mirror_.Store(part, pixels);
         }
     }
-    GdiFlush();
 }
 
 }  // namespace zoomorb::saver

@@ -1,38 +1,45 @@
 #pragma once
-// A copy of the whole virtual screen, kept for the lens below 100 %, whose
+// The copy of the desktop the lens is reduced from below 100 %, whose
 // source then spans much of the screen: reading all of it from the screen at
 // every redraw would cost more than everything else the saver does. Each
-// redraw reads only the rows the source has never covered and a budget of
-// the others, the longest unread first (see core/mirror_rows.h).
+// redraw reads only what the refresh plan asks for (see
+// core/desktop_mirror.h and core/refresh_plan.h), from the monitors.
 
 #include <windows.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "forms/core/pixel_rect.h"
 #include "saver/bitmap32.h"
-#include "saver/core/area_average.h"
-#include "saver/core/mirror_rows.h"
+#include "saver/core/desktop_mirror.h"
 
 namespace zoomorb::saver {
 
 class DesktopCopy {
 public:
+    // The most memory the copy may take: 256 MB, eight 4K monitors nearly.
+    // A larger desktop is reduced the slower way, without a copy.
+    static constexpr size_t kMostBytes = size_t{256} << 20;
+
     // Copies of the monitors' layout; what was read before is forgotten.
     // False when the copy cannot be made (it is then empty).
     bool Follow(const std::vector<forms::PixelRect>& monitors);
-    // Brings the rows that `area` (virtual-screen pixels) covers up to date,
-    // reading from `screen` only what a monitor shows.
-    void Refresh(HDC screen, const forms::PixelRect& area);
-    // The copy's pixels; their (0, 0) is Bounds()'s top-left corner.
-    const Pixels32& Pixels() const { return copy_.Pixels(); }
-    const forms::PixelRect& Bounds() const { return bounds_; }
+    // Brings what `area` (virtual-screen pixels) covers up to date for a
+    // redraw at `nowMs`, and some of the rest, reading from `screen`.
+    void Refresh(HDC screen, const forms::PixelRect& area, double nowMs);
+    // `area` reduced into `to`.
+    void Average(const forms::PixelRect& area, const Pixels32& to) { mirror_.Average(area, to); }
+    // When the longest unread part of the last refreshed area was read.
+    double OldestShownMs() const { return mirror_.OldestShownMs(); }
 
 private:
-    std::vector<forms::PixelRect> monitors_;
-    forms::PixelRect bounds_;
-    MirrorRows rows_;
-    Bitmap32 copy_;
+    DesktopMirror mirror_;
+    // Pictures that reads from the screen land in before they are stored,
+    // each of about the most pixels one read may bring, from narrow and
+    // tall to as wide as the widest monitor: a read takes the narrowest
+    // that is wide enough, so that it brings as many rows as it can.
+    std::vector<Bitmap32> reads_;
 };
 
 }  // namespace zoomorb::saver

@@ -1,8 +1,25 @@
 #include "saver/magnified_view.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace zoomorb::saver {
+namespace {
+
+double NowMs() {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// The lens window's property through which bench/run reads how old the
+// oldest part of the desktop the lens showed in the last second was: one
+// more than the milliseconds, as a property of 0 reads as none. Nothing
+// else reads it.
+constexpr wchar_t kOldestShownProperty[] = L"Zoomorb.OldestShownMs";
+
+}  // namespace
 
 void MagnifiedView::SetMonitors(std::vector<forms::PixelRect> monitors) {
     monitors_ = std::move(monitors);
@@ -54,14 +71,24 @@ bool MagnifiedView::DrawReduced(HDC screen, const LensView& view) {
     if (!pictureFits && !reduced_.Create(width, height)) return false;
     const SourceRect& s = view.source;
     const forms::PixelRect area{s.x, s.y, s.x + s.width, s.y + s.height};
-    desktop_.Refresh(screen, area);
-    const forms::PixelRect& bounds = desktop_.Bounds();
-    const forms::PixelRect inCopy{area.left - bounds.left, area.top - bounds.top, area.right - bounds.left,
-                                  area.bottom - bounds.top};
-    AverageArea(desktop_.Pixels(), inCopy, reduced_.Pixels(), narrowSums_, wideSums_);
+    const double now = NowMs();
+    desktop_.Refresh(screen, area, now);
+    desktop_.Average(area, reduced_.Pixels());
     BitBlt(lens_.hDC(), 0, 0, width, height, reduced_.Dc(), 0, 0, SRCCOPY);
     lens_.Refresh();
+    NoteOldestShown(now);
     return true;
+}
+
+void MagnifiedView::NoteOldestShown(double nowMs) {
+    const double shownAt = desktop_.OldestShownMs();
+    if (std::isfinite(shownAt)) oldestShownMs_ = std::max(oldestShownMs_, nowMs - shownAt);
+    // Once a second: telling costs a call to the window system.
+    if (nowMs - toldAtMs_ < 1000) return;
+    SetPropW(lens_.Hwnd(), kOldestShownProperty,
+             reinterpret_cast<HANDLE>(static_cast<uintptr_t>(std::lround(oldestShownMs_) + 1)));
+    oldestShownMs_ = 0;
+    toldAtMs_ = nowMs;
 }
 
 }  // namespace zoomorb::saver

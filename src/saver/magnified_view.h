@@ -35,6 +35,8 @@ private:
     // Reduces the source from the copy of the desktop; false when the copy
     // or the picture cannot be made.
     bool DrawReduced(HDC screen, const LensView& view);
+    // Notes how old the oldest part of the desktop the lens showed was.
+    void NoteOldestShown(double nowMs);
 
     forms::PictureBox& lens_;
     std::vector<forms::PixelRect> monitors_;
@@ -43,8 +45,9 @@ private:
     CopyState desktopCopy_ = CopyState::ToBeMade;
     // The reduced picture, drawn here and then copied into the lens.
     Bitmap32 reduced_;
-    std::vector<uint16_t> narrowSums_;
-    std::vector<uint32_t> wideSums_;
+    // The oldest age shown since it was last told, and when it was.
+    double oldestShownMs_ = 0;
+    double toldAtMs_ = 0;
 };
 
 }  // namespace zoomorb::saver

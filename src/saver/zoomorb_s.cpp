@@ -12,6 +12,7 @@
 #include "saver/core/glass_picture.h"
 #include "saver/core/window_step.h"
 #include "saver/drawn_bitmap.h"
+#include "saver/fault_seam.h"
 #include "saver/shape_form.h"
 #include "shared/captions.h"
 #include "shared/settings.h"
@@ -24,7 +25,6 @@ namespace {
 constexpr UINT kViewIntervalMs = 20;
 constexpr UINT kCursorIntervalMs = 1;  // as often as the system delivers ticks
 constexpr UINT kWindowIntervalMs = 100;
-constexpr UINT kScreenSaveActive = 17;  // SPI_SETSCREENSAVEACTIVE
 
 constexpr int32_t kDesignWidthTwips = 4380;
 constexpr int32_t kDesignHeightTwips = 3120;
@@ -63,12 +63,13 @@ double NowMs() {
 
 }  // namespace
 
-Zoomorb_S::Zoomorb_S()
+Zoomorb_S::Zoomorb_S(SaverSession& session)
     : forms::Form(SaverDesign()),
       Display(*this, forms::PictureBoxDesign{}),
       Timer1(*this, kViewIntervalMs, [this] { Timer1_Timer(); }),
       Timer2(*this, kCursorIntervalMs, [this] { Timer2_Timer(); }),
-      Timer3(*this, kWindowIntervalMs, [this] { Timer3_Timer(); }) {}
+      Timer3(*this, kWindowIntervalMs, [this] { Timer3_Timer(); }),
+      session_(session) {}
 
 void Zoomorb_S::Form_Load() {
     // The glass starts on the primary monitor, drawn for its DPI; the window
@@ -86,10 +87,6 @@ void Zoomorb_S::Form_Load() {
     });
     forms::IgnoreErrors([&] { Move(state_.lens.left, state_.lens.top); });
     DrawGlass();
-    DesktopWnd = GetDesktopWindow();
-    DesktopDC = forms::WindowDc(DesktopWnd);
-    // Until RestoreAndEnd takes it away, whichever way the saver ends.
-    inputBlocker_.emplace();
     forms::IgnoreErrors([&] { Zoomorb_B::SetTopmost(*this, true); });
 }
 
@@ -131,27 +128,24 @@ void Zoomorb_S::FollowGlassDpi() {
     DrawGlass();
 }
 
-void Zoomorb_S::Form_Unload(int&) { DesktopDC.Reset(); }
-
 void Zoomorb_S::Timer1_Timer() {
     const double start = NowMs();
     if (!redrawPacing_.IsDue(start)) return;
     GetCursorPos(&CursorPos);
-    view_.Draw(DesktopDC.Get(), CursorPos, Zoomorb_B::Magnification);
+    view_.Draw(session_.DesktopDc(), CursorPos, Zoomorb_B::Magnification);
     redrawPacing_.Drew(start, NowMs());
 }
 
 void Zoomorb_S::Timer2_Timer() {
-    // With a button held down (pressed before the saver started), the circle
-    // would drag or paint in the window beneath: it waits for the release.
-    if (inputBlocker_ && inputBlocker_->CursorMayMove()) {
+    // While the 9x password dialog is open the cursor keeps still, so that
+    // the mouse can be used on it. With a button held down (pressed before
+    // the saver started), the circle would drag or paint in the window
+    // beneath: it waits for the release.
+    if (!endingSaver_ && session_.CursorMayMove()) {
         const CursorPoint pointer = StepCursor(state_.orbit, metrics_);
         SetCursorPos(pointer.x, pointer.y);
     }
-    // Escape reaches the key state only when a dialog of ours has the keyboard;
-    // otherwise the input blocker has swallowed it and noted it.
-    const bool escapeSwallowed = inputBlocker_ && inputBlocker_->TakeEscapePress();
-    if (GetAsyncKeyState(VK_ESCAPE) != 0 || escapeSwallowed) EndSaver();
+    if (session_.EscapePressed()) EndSaver();
 }
 
 void Zoomorb_S::Timer3_Timer() {
@@ -184,34 +178,21 @@ void Zoomorb_S::EndSaver() {
     if (endingSaver_) return;
     endingSaver_ = true;
     bool accepted = true;
-    if (saverMode_ && !Zoomorb_B::IsWindowsNT()) accepted = PasswordAccepted();
+    if (session_.SaverMode() && !Zoomorb_B::IsWindowsNT()) accepted = PasswordAccepted();
     if (!accepted) {
         endingSaver_ = false;
         return;
     }
-    // What is already queued (the repaint of what the password dialog
-    // covered, a close request) is handled before the window goes. The timers
-    // stop first: a tick would step a saver that is ending, or poll Escape
-    // once more. A session end or close request handled here runs the
-    // restoring steps itself and ends the program.
-    StopTimers();
-    forms::ProcessMessages();
     RestoreAndEnd();
 }
 
 void Zoomorb_S::RestoreAndEnd() {
     endingSaver_ = true;
-    // The user's input flows again, whichever way the saver ends.
-    inputBlocker_.reset();
-    // While the 9x family believes a saver runs, it keeps Ctrl+Alt+Del and
-    // the task-switching keys off: tell it ours has stopped.
-    if (saverMode_) Zoomorb_B::SetSaverStopped(true);
-    // Leave the system's screen saver switched on for this session (the
-    // user's stored choice is not written), so that the idle timer starts a
-    // saver again after this one.
-    SystemParametersInfoA(kScreenSaveActive, 1, nullptr, 0);
+    // No tick steps a saver that is ending, nor polls Escape once more.
+    StopTimers();
+    session_.Restore();
     Unload();
-    forms::EndProgram();
+    forms::EndProgram(0);
 }
 
 void Zoomorb_S::OnCloseRequest() {
@@ -245,13 +226,9 @@ bool Zoomorb_S::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
             result = 0;
             return true;
         default:
+            RaiseFaultAskedFor(message);
             return false;
     }
-}
-
-Zoomorb_S& SaverWindow() {
-    static Zoomorb_S window;
-    return window;
 }
 
 }  // namespace zoomorb::saver

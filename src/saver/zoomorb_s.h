@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <optional>
-
 #include "forms/form.h"
 #include "forms/handles.h"
 #include "forms/picture_box.h"
@@ -16,25 +14,21 @@
 #include "saver/core/redraw_pacing.h"
 #include "saver/core/saver_state.h"
 #include "saver/core/screen_metrics.h"
-#include "saver/input_blocker.h"
 #include "saver/magnified_view.h"
+#include "saver/saver_session.h"
 
 namespace zoomorb::saver {
 
 class Zoomorb_S : public forms::Form {
 public:
-    Zoomorb_S();
+    // `session`: what the saver changes in the system, held by start-up for
+    // longer than the window lives.
+    explicit Zoomorb_S(SaverSession& session);
 
     forms::PictureBox Display;
 
-    // Started by the system as its saver (mode "S"), which start-up knows:
-    // only then is the system told when the saver ends, and the 9x family's
-    // password asked for.
-    void SetSaverMode(bool saverMode) { saverMode_ = saverMode; }
-
 protected:
     void Form_Load() override;
-    void Form_Unload(int& cancel) override;
     void OnCloseRequest() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -52,16 +46,16 @@ private:
     // Whether the glass now lies on a monitor of another DPI; if so, it is
     // drawn for that one.
     void FollowGlassDpi();
-    // Restores the screen-saver settings and ends the program.
-    [[noreturn]] void RestoreAndEnd();
+    // Stops the saver, puts the system right, unloads the window and asks
+    // the program to end: the one ending, whatever asked for it.
+    void RestoreAndEnd();
     bool PasswordAccepted();
 
     forms::Timer Timer1;
     forms::Timer Timer2;
     forms::Timer Timer3;
 
-    HWND DesktopWnd = nullptr;
-    forms::WindowDc DesktopDC;
+    SaverSession& session_;
     POINT CursorPos{};
     MagnifiedView view_{Display};
     std::vector<forms::MonitorArea> monitors_;
@@ -71,11 +65,8 @@ private:
     ScreenMetrics metrics_;
     SaverState state_;
     RedrawPacing redrawPacing_;
-    std::optional<InputBlocker> inputBlocker_;
-    bool saverMode_ = false;
+    // The 9x password dialog is open, or the saver is ending.
     bool endingSaver_ = false;
 };
-
-Zoomorb_S& SaverWindow();
 
 }  // namespace zoomorb::saver

@@ -23,6 +23,8 @@ DialogTexts DialogTextsFor(LANGID uiLanguage) {
     texts.saveFailed = forms::LoadStringIn(IDS_SAVE_FAILED, table);
     texts.saveUndone = forms::LoadStringIn(IDS_SAVE_UNDONE, table);
     texts.saveNotUndone = forms::LoadStringIn(IDS_SAVE_NOT_UNDONE, table);
+    texts.readFailed = forms::LoadStringIn(IDS_READ_FAILED, table);
+    texts.readKept = forms::LoadStringIn(IDS_READ_KEPT, table);
     if (japanese) {
         // Asked for by its Japanese name in the Shift-JIS set; the font mapper
         // picks the nearest face where it is missing. It has the full-width

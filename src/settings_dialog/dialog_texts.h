@@ -21,6 +21,9 @@ struct DialogTexts {
     std::wstring saveFailed;
     std::wstring saveUndone;
     std::wstring saveNotUndone;
+    // A settings file that is there but could not be read at the start.
+    std::wstring readFailed;
+    std::wstring readKept;
     // The captions' and the button's font, and the value label's, which must
     // hold the percent sign.
     forms::FontDesign font;

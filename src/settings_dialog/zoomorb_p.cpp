@@ -124,12 +124,32 @@ void Zoomorb_P::Form_Load() {
         const int32_t top = forms::CheckedInt32(forms::IntDiv(forms::ScreenHeightTwips() - int64_t{Height()}, 2));
         Move(left, top);
     });
+    // At a high DPI on a small screen the centred frame can reach past the
+    // screen's edges, OK and all: it is moved (never shrunk) to lie on the
+    // work area of the monitor it opens on.
+    KeepOnWorkArea();
     POINT cursor{};
     const bool cursorKnown = GetCursorPos(&cursor) != 0;
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginX = cursorKnown ? forms::ToInt16(cursor.x) : int16_t{0}; });
     forms::IgnoreErrors([&] { Zoomorb_B::AnimOriginY = cursorKnown ? forms::ToInt16(cursor.y) : int16_t{0}; });
     Zoomorb_B::AnimateOpen(Hwnd());
     forms::SetScreenMousePointer(forms::MousePointer::Default);
+    // The scroll bar shows the default, not what that file says: said before
+    // the user chooses.
+    if (!Zoomorb_B::UnreadableSettingsFile.empty()) {
+        const std::wstring message =
+            texts_.readFailed + L"\n" + Zoomorb_B::UnreadableSettingsFile + L"\n\n" + texts_.readKept;
+        MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
+    }
+}
+
+void Zoomorb_P::KeepOnWorkArea() {
+    RECT frame{};
+    if (!GetWindowRect(Hwnd(), &frame)) return;
+    const forms::PixelRect inside =
+        forms::MovedInside({frame.left, frame.top, frame.right, frame.bottom}, forms::WorkAreaOf(Hwnd()));
+    if (inside.left != frame.left || inside.top != frame.top)
+        SetWindowPos(Hwnd(), nullptr, inside.left, inside.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Zoomorb_P::Form_Resize() {
@@ -170,16 +190,22 @@ std::wstring Zoomorb_P::PercentText(int16_t value) const {
 }
 
 void Zoomorb_P::Cmd_End_Click() {
-    const Zoomorb_B::SaveResult saved = Zoomorb_B::SaveSettings(Bairitu.Value());
-    if (!saved.saved) {
-        // Said, never passed over: the dialog stays, so the choice is not lost unnoticed.
-        const std::wstring message = texts_.saveFailed + L"\n" + saved.file + L"\n\n" +
-                                     (saved.filesUnchanged ? texts_.saveUndone : texts_.saveNotUndone);
-        MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
-        return;
+    // Where the stored value could not be read, the default the dialog shows
+    // instead is no choice of the user's: left as it is, it is not saved over
+    // that value.
+    const bool chosen = Zoomorb_B::UnreadableSettingsFile.empty() || Bairitu.Value() != Zoomorb_B::Magnification;
+    if (chosen) {
+        const Zoomorb_B::SaveResult saved = Zoomorb_B::SaveSettings(Bairitu.Value());
+        if (!saved.saved) {
+            // Said, never passed over: the dialog stays, so the choice is not lost unnoticed.
+            const std::wstring message = texts_.saveFailed + L"\n" + saved.file + L"\n\n" +
+                                         (saved.filesUnchanged ? texts_.saveUndone : texts_.saveNotUndone);
+            MessageBoxW(Hwnd(), message.c_str(), L"Zoomorb", MB_OK | MB_ICONWARNING);
+            return;
+        }
     }
     Unload();
-    forms::EndProgram();
+    forms::EndProgram(0);
 }
 
 void Zoomorb_P::Form_Unload(int&) { Zoomorb_B::AnimateClose(Hwnd()); }
@@ -233,11 +259,6 @@ bool Zoomorb_P::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 
 void Zoomorb_P::lbl_URL_Click() {
     ShellExecuteW(Hwnd(), L"open", lbl_URL.Caption().c_str(), L"", L"", SW_SHOWNORMAL);
-}
-
-Zoomorb_P& SettingsDialog() {
-    static Zoomorb_P dialog;
-    return dialog;
 }
 
 }  // namespace zoomorb::settings_dialog

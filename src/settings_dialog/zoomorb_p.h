@@ -51,6 +51,8 @@ private:
     void ShowValue();
     // The design's colours, or the theme's in high contrast.
     void ApplyColours();
+    // Moves the dialog onto the work area of its monitor, where it reaches past it.
+    void KeepOnWorkArea();
     void Bairitu_Change();
     void Cmd_End_Click();
     void lbl_URL_Click();
@@ -58,7 +60,5 @@ private:
     // Last, so that it takes its annotations back while the windows exist.
     forms::AccessibleAnnotations accessible_;
 };
-
-Zoomorb_P& SettingsDialog();
 
 }  // namespace zoomorb::settings_dialog

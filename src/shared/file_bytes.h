@@ -1,7 +1,7 @@
 #pragma once
-// Whole files by their Unicode names, for the settings files: read and
-// written where the ANSI profile functions cannot name them, and put back as
-// they were when a save cannot complete.
+// Whole files by their Unicode names, for the settings files: read, put in
+// place whole or not at all, and put back as they were when a save cannot
+// complete.
 
 #include <optional>
 #include <string>
@@ -9,6 +9,8 @@
 namespace Zoomorb_B {
 
 struct FileContent {
+    // Unreadable: the file is there but could not be opened or read (held
+    // by another program without read sharing, or not readable for this user).
     enum class State { Missing, Read, Unreadable };
     State state = State::Missing;
     std::string bytes;
@@ -16,9 +18,12 @@ struct FileContent {
 };
 
 FileContent ReadFileBytes(const std::wstring& path);
-// Makes the file hold exactly `bytes`, creating it where it is missing; its
-// attributes and permissions stay. True when every byte was written.
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// Makes the file hold exactly `bytes`, or leaves it as it was: the bytes go
+// to a new file beside it, which then takes its place in one step (the
+// replaced file's attributes and permissions stay). Where the folder takes
+// no new file, the file is written where it is, and its old bytes go back
+// when that is cut short. True when the file holds the bytes.
+bool ReplaceFileBytes(const std::wstring& path, const std::string& bytes);
 
 // A file as it was when the snapshot was taken, to put back.
 class FileSnapshot {

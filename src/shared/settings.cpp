@@ -17,6 +17,7 @@ namespace Zoomorb_B {
 int32_t Magnification = 0;
 std::wstring IniKey;
 std::wstring IniValue;
+std::wstring UnreadableSettingsFile;
 
 namespace {
 
@@ -37,58 +38,19 @@ SettingsWriteHook& WriteHook() {
     return hook;
 }
 
-std::string AnsiText(const std::wstring& text) { return forms::ToCodePage(text, CP_ACP); }
-
-std::string KeyBytes(const std::wstring& key) {
-    return forms::ToCodePage(key.substr(0, kMaxNameLength), kKeyCodePage);
-}
-
-// The short (8.3) form of the longest part of the path that exists, followed
-// by the rest as it is: a file about to be made has no short name yet, but
-// its folder has.
-std::optional<std::wstring> ShortForm(const std::wstring& path) {
-    for (size_t end = path.size(); end != std::wstring::npos && end > 0; end = path.find_last_of(L'\\', end - 1)) {
-        const std::wstring head = path.substr(0, end);
-        // "C:" alone would name the drive's current folder.
-        if (head.size() <= 2) break;
-        std::wstring shortHead(MAX_PATH, L'\0');
-        DWORD length = GetShortPathNameW(head.c_str(), shortHead.data(), static_cast<DWORD>(shortHead.size()));
-        if (length >= shortHead.size()) {
-            shortHead.resize(length);
-            length = GetShortPathNameW(head.c_str(), shortHead.data(), static_cast<DWORD>(shortHead.size()));
-        }
-        if (length == 0 || length >= shortHead.size()) continue;
-        shortHead.resize(length);
-        return shortHead + path.substr(end);
-    }
-    return std::nullopt;
-}
-
-// The path as the ANSI profile functions need it, naming this very file: as
-// it is, or by its short form where the system's code page cannot spell it.
-// A look-alike spelling ("Lodz" for "Łódź") would name another folder, or
-// none. Nothing when neither can be spelled, as on a volume without short
-// names: the file is then read and written by its Unicode name.
-std::optional<std::string> AnsiPath(const std::wstring& path) {
-    if (auto exact = forms::ToCodePageExactly(path, CP_ACP)) return exact;
-    const auto shortPath = ShortForm(path);
-    if (!shortPath) return std::nullopt;
-    return forms::ToCodePageExactly(*shortPath, CP_ACP);
+// The key as files of each kind spell it: in a code-page file the section
+// in the system's code page and the key in code page 932.
+ProfileKey KeyOf(const std::wstring& section, const std::wstring& key) {
+    const std::wstring sectionName = section.substr(0, kMaxNameLength);
+    const std::wstring keyName = key.substr(0, kMaxNameLength);
+    return ProfileKey{sectionName, keyName, forms::ToCodePage(sectionName, CP_ACP),
+                      forms::ToCodePage(keyName, kKeyCodePage)};
 }
 
 // Sets the value, or removes the key when there is none.
 bool WriteValue(const std::wstring& section, const std::wstring& key, const std::optional<std::wstring>& value,
                 const std::wstring& file) {
-    const std::string sectionBytes = AnsiText(section.substr(0, kMaxNameLength));
-    const std::string keyBytes = KeyBytes(key);
-    const std::optional<std::string> valueBytes = value ? std::optional<std::string>(AnsiText(*value)) : std::nullopt;
-    const auto write = [&] {
-        if (const auto path = AnsiPath(file))
-            return WritePrivateProfileStringA(sectionBytes.c_str(), keyBytes.c_str(),
-                                              valueBytes ? valueBytes->c_str() : nullptr, path->c_str()) != FALSE;
-        return WriteProfileValue(file, sectionBytes, keyBytes,
-                                 valueBytes ? std::optional<std::string_view>(*valueBytes) : std::nullopt);
-    };
+    const auto write = [&] { return WriteProfileValue(file, KeyOf(section, key), value); };
     if (const auto& hook = WriteHook()) return hook(file, write);
     return write();
 }
@@ -101,8 +63,8 @@ std::wstring Trimmed(const std::wstring& text) {
 
 std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
 
-// A write counts only once the file reads back what was written: a profile
-// function may report success for a file it could not write.
+// A write counts only once the file reads back what was written: some file
+// systems (network shares, removable disks) report writes that never land.
 bool WriteAndCheck(const std::wstring& file, const std::wstring& value) {
     return WriteValue(kSection, IniKey, value, file) && ReadIniString(kSection, IniKey, file) == Trimmed(value);
 }
@@ -111,10 +73,14 @@ bool RemoveKeyAndCheck(const std::wstring& file) {
     return WriteValue(kSection, IniKey, std::nullopt, file) && ReadIniString(kSection, IniKey, file).empty();
 }
 
+bool IsDialogValue(const ProfileValue& value) { return zoomorb::IsDialogMagnification(forms::Narrow(value.text)); }
+
 // Whether the per-user file holds a value that start-up would read before
-// the one beside the program.
-bool PerUserValueWins(const std::wstring& perUser) {
-    return !perUser.empty() && zoomorb::IsDialogMagnification(forms::Narrow(ReadIniString(kSection, IniKey, perUser)));
+// the one beside the program, or may hold one: it cannot be read.
+bool PerUserValueMayWin(const std::wstring& perUser) {
+    if (perUser.empty()) return false;
+    const ProfileValue value = ReadProfileValue(perUser, KeyOf(kSection, IniKey));
+    return value.file == FileContent::State::Unreadable || IsDialogValue(value);
 }
 
 }  // namespace
@@ -139,9 +105,17 @@ std::wstring PerUserSettingsFilePath() {
 
 void LoadSettings() {
     IniKey = kMagnificationKey;
-    const std::wstring perUser = PerUserSettingsFilePath();
-    IniValue = PerUserValueWins(perUser) ? ReadIniString(kSection, IniKey, perUser)
-                                         : ReadIniString(kSection, IniKey, SettingsFilePath());
+    const ProfileKey key = KeyOf(kSection, IniKey);
+    std::wstring file = PerUserSettingsFilePath();
+    ProfileValue value = file.empty() ? ProfileValue{} : ReadProfileValue(file, key);
+    // A per-user file that cannot be read may hold the value that counts:
+    // the one beside the program would not be this user's.
+    if (value.file != FileContent::State::Unreadable && !IsDialogValue(value)) {
+        file = SettingsFilePath();
+        value = ReadProfileValue(file, key);
+    }
+    UnreadableSettingsFile = value.file == FileContent::State::Unreadable ? file : std::wstring();
+    IniValue = value.text;
     // Text that is no usable number gives the default rather than an error.
     Magnification = zoomorb::MagnificationFromText(forms::Narrow(IniValue));
 }
@@ -156,7 +130,7 @@ SaveResult SaveSettings(int32_t magnification) {
         perUser.empty() ? std::nullopt : std::optional<FileSnapshot>(perUser);
     // Beside the program first, where the value has always been. A per-user
     // value would be read before it, so it goes.
-    if (WriteAndCheck(beside, IniValue) && (!PerUserValueWins(perUser) || RemoveKeyAndCheck(perUser)))
+    if (WriteAndCheck(beside, IniValue) && (!PerUserValueMayWin(perUser) || RemoveKeyAndCheck(perUser)))
         return SaveResult{true, beside};
     bool madeFolder = false;
     if (!perUser.empty()) {
@@ -172,13 +146,7 @@ SaveResult SaveSettings(int32_t magnification) {
 }
 
 std::wstring ReadIniString(const std::wstring& section, const std::wstring& key, const std::wstring& file) {
-    const std::string sectionBytes = AnsiText(section);
-    const std::string keyBytes = KeyBytes(key);
-    const auto path = AnsiPath(file);
-    if (!path) return forms::FromCodePage(ReadProfileValue(file, sectionBytes, keyBytes), CP_ACP);
-    char buffer[256] = {};
-    GetPrivateProfileStringA(sectionBytes.c_str(), keyBytes.c_str(), "", buffer, sizeof buffer, path->c_str());
-    return forms::FromCodePage(buffer, CP_ACP);
+    return ReadProfileValue(file, KeyOf(section, key)).text;
 }
 
 bool WriteIniString(const std::wstring& section, const std::wstring& key, const std::wstring& value,

@@ -18,6 +18,13 @@ extern int32_t Magnification;
 extern std::wstring IniKey;
 extern std::wstring IniValue;
 
+// The settings file that is there but could not be read at the last
+// LoadSettings (held by another program without read sharing, or not
+// readable for this user), after a few hundred milliseconds of asking again;
+// empty when each file needed was read or is missing. Magnification then
+// holds the default, which is not what that file says.
+extern std::wstring UnreadableSettingsFile;
+
 // Reads the magnification into Magnification: the per-user file's value when
 // it is one the settings dialog could have saved (only the dialog writes that
 // file), otherwise the value of the file beside the program.
@@ -34,8 +41,8 @@ struct SaveResult {
 // Saves the magnification where the next start reads it, as the settings
 // dialog's OK does: beside the program, dropping a per-user value that would
 // hide it; where that folder cannot be written, in the per-user file. A save
-// is whole or not at all: when it cannot complete, what it changed on the
-// way is put back.
+// is whole or not at all: each file changes only by a complete write, and
+// when the save cannot complete, what it changed on the way is put back.
 SaveResult SaveSettings(int32_t magnification);
 
 // Full path of the settings file beside the program.
@@ -45,16 +52,19 @@ std::wstring SettingsFilePath();
 // shell names none.
 std::wstring PerUserSettingsFilePath();
 
+// A profile file's value, read and written as the system's profile functions
+// do (keys in code page 932 in a file without a byte-order mark); empty when
+// the file, the section or the key is missing or the file cannot be read.
 std::wstring ReadIniString(const std::wstring& section, const std::wstring& key, const std::wstring& file);
-// True when the system took the value.
+// True when the file took the value.
 bool WriteIniString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
                     const std::wstring& file);
 
 // In-process tests stand in for the writes to the settings files (values
 // set and keys removed) with this: it is given the file and the real write,
 // and returns what the write reports, so that a test can make a write fail,
-// or claim success without writing, as some systems' writes do. An empty
-// function restores the real writes.
+// or claim success without writing, as some file systems' writes do. An
+// empty function restores the real writes.
 using SettingsWriteHook = std::function<bool(const std::wstring& file, const std::function<bool()>& write)>;
 void SetSettingsWriteHook(SettingsWriteHook hook);
 

@@ -2,8 +2,10 @@
 // and registers the uninstaller, the installed saver runs and its dialog
 // saves, an upgrade and an uninstall keep the user's settings, and a running
 // saver stops an uninstall before anything is removed. An install into
-// another folder moves it; an uninstaller acts only on its own install; a
-// folder that cannot be installed into is refused.
+// another folder moves it, settings and all, however the folder is written;
+// an uninstaller acts only on its own install; a folder that cannot be
+// installed into is refused. The uninstaller ends when its work has, with
+// the exit code it promises.
 
 #include <windows.h>
 #include <shlobj.h>
@@ -119,7 +121,7 @@ struct InstallFolder {
     InstallFolder& operator=(const InstallFolder&) = delete;
     std::wstring File(const wchar_t* name) const { return path + L"\\" + name; }
     void Remove() const {
-        for (const wchar_t* name : {L"Zoomorb.scr", L"Uninstall.exe", L"Zoomorb.ini"})
+        for (const wchar_t* name : {L"Zoomorb.scr", L"Uninstall.exe", L"Zoomorb.ini", L"Zoomorb.ini.old"})
             DeleteFileW(File(name).c_str());
         RemoveDirectoryW(path.c_str());
         RegDeleteTreeW(HKEY_CURRENT_USER, kUninstallKey);
@@ -147,26 +149,17 @@ DWORD RunToEnd(const std::wstring& program, const std::string& arguments) {
 }
 
 // Silently, into this user's folder: the earlier one or the default, or the
-// one given.
-DWORD Install(const std::wstring& folder = L"") {
-    return RunToEnd(Widen(ZOOMORB_SETUP), folder.empty() ? "/S" : "/S /D=" + Narrow(folder));
+// one the switches name.
+DWORD Install(const std::string& switches = "") {
+    return RunToEnd(Widen(ZOOMORB_SETUP), switches.empty() ? "/S" : "/S " + switches);
 }
+
+std::string FolderSwitch(const std::wstring& folder) { return "/D=" + Narrow(folder); }
 
 std::wstring DefaultFolder() { return ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Zoomorb"; }
 
-// Runs the uninstaller as it runs itself: a copy outside the install folder,
-// told where the install is. Started directly it hands over to such a copy
-// and returns at once; this way the test waits for the end and its code.
-DWORD Uninstall(const InstallFolder& folder) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring copy = std::wstring(temp) + L"zoomorb-uninstall-" + std::to_wstring(GetCurrentProcessId()) +
-                              L".exe";
-    CopyFileW(folder.File(L"Uninstall.exe").c_str(), copy.c_str(), FALSE);
-    const DWORD code = RunToEnd(copy, "/S _?=" + Narrow(folder.path));
-    DeleteFileW(copy.c_str());
-    return code;
-}
+// As the uninstall entry's quiet command runs it.
+DWORD Uninstall(const InstallFolder& folder) { return RunToEnd(folder.File(L"Uninstall.exe"), "/S"); }
 
 void ExpectInstalled(const InstallFolder& folder) {
     const std::wstring program = folder.File(L"Zoomorb.scr");
@@ -200,6 +193,21 @@ void ExpectUninstalled(const InstallFolder& folder) {
     EXPECT_FALSE(ReadString(kDesktopKey, L"SCRNSAVE.EXE").has_value()) << "still selected";
 }
 
+// What uninstalls left in the temporary folder: the file of the one that
+// ran last, which could not be deleted while it ran.
+int UninstallLeftovers() {
+    WIN32_FIND_DATAW found{};
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const HANDLE search = FindFirstFileW((std::wstring(temp) + L"Zoomorb uninstall *").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int count = 0;
+    do ++count;
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return count;
+}
+
 std::string SettingsWith(const std::string& value) {
     return "[Section]\r\n" + test_files::kMagnificationKeyBytes + "=" + value + "\r\n";
 }
@@ -220,7 +228,7 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
         ForgetEscapePresses();
         SaverProcess saver(folder.File(L"Zoomorb.scr"), "/s");
         ASSERT_NE(saver.WaitForWindow(L"Zoomorb_Main"), nullptr);
-        EXPECT_NE(Uninstall(folder), 0u) << "reported success under a running saver";
+        EXPECT_EQ(Uninstall(folder), 2u) << "under a running saver";
         ExpectInstalled(folder);
         PressEscape();
         ASSERT_TRUE(saver.WaitForExit(kEndsAtOnce).has_value()) << "still running after Escape";
@@ -245,7 +253,7 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
         PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
         ASSERT_TRUE(settings.WaitForExit(kEndsAtOnce).has_value()) << "still running after OK";
     }
-    const std::string keptBeside = SettingsWith("160");
+    const std::string keptBeside = SettingsWith(" 160");
     const std::string keptPerUser = "[Section]\r\n";
     EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), keptBeside);
     EXPECT_EQ(test_files::ReadBytes(perUserSettings), keptPerUser);
@@ -256,14 +264,17 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsKeepingTheSettings) {
     ExpectUninstalled(folder);
     EXPECT_EQ(test_files::ReadBytes(folder.File(L"Zoomorb.ini")), keptBeside);
     EXPECT_EQ(test_files::ReadBytes(perUserSettings), keptPerUser);
+    EXPECT_EQ(UninstallLeftovers(), 1) << "the earlier uninstalls' files stayed in the temporary folder";
 }
 
 // A user's own Zoomorb.scr in a folder of theirs, which a copy of the
-// uninstaller must leave alone; then an install into a folder whose long
-// name is not its short one, which the selection must name by the short
-// one, and which takes the settings along; then another saver chosen,
-// which the uninstall must keep.
-TEST(Installer, MovesToAnotherFolderAndUninstallsOnlyItsOwnInstall) {
+// uninstaller must leave alone; then a move into a folder whose long name
+// is not its short one, which the selection must name by the short one,
+// with the folder switch quoted whole, as programs that quote arguments
+// with blanks write it; then a move back, the folder written with a
+// trailing backslash, after the settings changed; then another saver
+// chosen, which the uninstall must keep.
+TEST(Installer, MovesAndMovesBackWithTheNewestSettingsAndUninstallsOnlyItsOwnInstall) {
     SavedRegistryValues selection(kDesktopKey, {L"SCRNSAVE.EXE", L"ScreenSaveActive"});
     InstallFolder first(DefaultFolder());
     InstallFolder moved(ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Zoomorb moved here");
@@ -274,11 +285,11 @@ TEST(Installer, MovesToAnotherFolderAndUninstallsOnlyItsOwnInstall) {
     CreateDirectoryW(usersOwn.path.c_str(), nullptr);
     test_files::WriteBytes(usersOwn.File(L"Zoomorb.scr"), "the user's own");
     CopyFileW(first.File(L"Uninstall.exe").c_str(), usersOwn.File(L"Uninstall.exe").c_str(), FALSE);
-    EXPECT_NE(Uninstall(usersOwn), 0u) << "a copied uninstaller reported success";
+    EXPECT_EQ(Uninstall(usersOwn), 2u) << "a copied uninstaller";
     EXPECT_EQ(test_files::ReadBytes(usersOwn.File(L"Zoomorb.scr")), "the user's own");
     ExpectInstalled(first);
 
-    ASSERT_EQ(Install(moved.path), 0u);
+    ASSERT_EQ(Install("\"" + FolderSwitch(moved.path) + "\""), 0u);
     ExpectInstalled(moved);
     EXPECT_NE(ShortPathOf(moved.path), moved.path) << "the folder has no short name of its own";
     EXPECT_FALSE(Exists(first.File(L"Zoomorb.scr")));
@@ -286,11 +297,19 @@ TEST(Installer, MovesToAnotherFolderAndUninstallsOnlyItsOwnInstall) {
     for (const InstallFolder* folder : {&first, &moved})
         EXPECT_EQ(test_files::ReadBytes(folder->File(L"Zoomorb.ini")), SettingsWith("250")) << Narrow(folder->path);
 
+    test_files::WriteBytes(moved.File(L"Zoomorb.ini"), SettingsWith("420"));
+    ASSERT_EQ(Install(FolderSwitch(first.path + L"\\")), 0u);
+    ExpectInstalled(first);
+    EXPECT_FALSE(Exists(moved.File(L"Zoomorb.scr")));
+    EXPECT_EQ(test_files::ReadBytes(first.File(L"Zoomorb.ini")), SettingsWith("420"));
+    EXPECT_EQ(test_files::ReadBytes(first.File(L"Zoomorb.ini.old")), SettingsWith("250"));
+    EXPECT_EQ(test_files::ReadBytes(moved.File(L"Zoomorb.ini")), SettingsWith("420")) << "the folder left";
+
     const std::wstring another = L"C:\\windows\\system32\\another.scr";
     RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"SCRNSAVE.EXE", REG_SZ, another.c_str(),
                     static_cast<DWORD>((another.size() + 1) * sizeof(wchar_t)));
-    ASSERT_EQ(Uninstall(moved), 0u);
-    EXPECT_FALSE(Exists(moved.File(L"Zoomorb.scr")));
+    ASSERT_EQ(Uninstall(first), 0u);
+    EXPECT_FALSE(Exists(first.File(L"Zoomorb.scr")));
     EXPECT_FALSE(KeyExists(kUninstallKey));
     EXPECT_EQ(ReadString(kDesktopKey, L"SCRNSAVE.EXE").value_or(L"(none)"), another);
 }
@@ -310,16 +329,18 @@ TEST(Installer, RefusesAFolderItCannotInstallInto) {
     test_files::WriteBytes(holding.File(L"Zoomorb.ini"), "a file");
     ASSERT_NE(MissingDrive(), L'\0');
     const auto selected = ReadString(kDesktopKey, L"SCRNSAVE.EXE");
+    const std::string aFile = FolderSwitch(holding.File(L"Zoomorb.ini"));
     const struct {
         const char* what;
-        std::wstring folder;
+        std::string switches;
     } unusable[] = {
-        {"an existing file", holding.File(L"Zoomorb.ini")},
-        {"a drive that does not exist", std::wstring(1, MissingDrive()) + L":\\Zoomorb"},
+        {"an existing file", aFile},
+        {"a drive that does not exist", FolderSwitch(std::wstring(1, MissingDrive()) + L":\\Zoomorb")},
+        {"an existing file, the switch quoted whole", "\"" + aFile + "\""},
     };
     for (const auto& given : unusable) {
         SCOPED_TRACE(given.what);
-        EXPECT_NE(Install(given.folder), 0u) << "reported success";
+        EXPECT_EQ(Install(given.switches), 2u);
         EXPECT_FALSE(Exists(fallback.File(L"Zoomorb.scr"))) << "installed into the default folder instead";
         EXPECT_FALSE(KeyExists(kUninstallKey));
         EXPECT_EQ(ReadString(kDesktopKey, L"SCRNSAVE.EXE"), selected) << "selected";

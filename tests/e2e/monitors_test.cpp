@@ -1,14 +1,18 @@
 // The saver on several monitors. scripts/test runs these under an X server
 // that shows Wine two monitors, laid out side by side, left of the primary
-// and offset; on one monitor they are skipped. The glass and the cursor
-// wander over every monitor, the glass never rests where no monitor shows
-// it, the lens shows the desktop wherever the glass is, and a monitor
-// unplugged or a mode changed while the saver runs leaves both on a monitor
-// that exists.
+// and offset, and two 4K monitors side by side; on one monitor they are
+// skipped. The glass and the cursor wander over every monitor, the glass
+// never rests where no monitor shows it, the lens shows the desktop
+// wherever the glass is, and a monitor unplugged or a mode changed while
+// the saver runs leaves both on a monitor that exists. At 5 % on two 4K
+// monitors, what the lens shows of the second is fresh.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -189,6 +193,163 @@ TEST(Monitors, AMonitorUnpluggedOrTheModeChangedWhileItRunsLeavesItOnAMonitorTha
     // As it was, for whatever runs next on this server.
     Xrandr(L"--output DUMMY0 --mode 1024x768 --primary --output DUMMY1 --mode 1280x1024 --pos 1024x0");
     EXPECT_TRUE(WaitUntil([] { return GetSystemMetrics(SM_CMONITORS) == 2; }, 10s));
+}
+
+// A window of the test process over a whole monitor, of one colour that the
+// test changes; the saver, topmost, stays above it.
+class ColourWindow {
+public:
+    ColourWindow(const RECT& area, COLORREF colour) {
+        static const bool registered = [] {
+            WNDCLASSW windowClass{};
+            windowClass.lpfnWndProc = &ColourWindow::Procedure;
+            windowClass.hInstance = GetModuleHandleW(nullptr);
+            windowClass.lpszClassName = L"ZoomorbTestColour";
+            return RegisterClassW(&windowClass) != 0;
+        }();
+        (void)registered;
+        window_ = CreateWindowExW(WS_EX_NOACTIVATE, L"ZoomorbTestColour", L"", WS_POPUP, area.left, area.top,
+                                  area.right - area.left, area.bottom - area.top, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        SetColour(colour);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+        UpdateWindow(window_);
+    }
+    ~ColourWindow() { DestroyWindow(window_); }
+    ColourWindow(const ColourWindow&) = delete;
+    ColourWindow& operator=(const ColourWindow&) = delete;
+
+    void SetColour(COLORREF colour) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+        InvalidateRect(window_, nullptr, TRUE);
+        UpdateWindow(window_);
+    }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != WM_ERASEBKGND) return DefWindowProcW(window, message, wParam, lParam);
+        RECT all;
+        GetClientRect(window, &all);
+        HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+        FillRect(reinterpret_cast<HDC>(wParam), &all, brush);
+        DeleteObject(brush);
+        return 1;
+    }
+    HWND window_ = nullptr;
+};
+
+// The mean red of what the middle rows of the lens show of `monitor`, well
+// inside it, at 5 % (each lens pixel the average of 20 x 20 desktop pixels)
+// around `cursor`; nothing when they show too little of it. Few rows, so
+// that the lens can be read more often than it is redrawn.
+std::optional<double> LensRedOver(HWND lens, const RECT& monitor, POINT cursor) {
+    const RECT lensRect = WindowRectOf(lens);
+    const int width = lensRect.right - lensRect.left, height = lensRect.bottom - lensRect.top;
+    const int middle = height / 2;
+    const double left = cursor.x - width * 10.0, top = cursor.y - height * 10.0;
+    // The lens was drawn a redraw or two ago, up to about 60 pixels away:
+    // 8 lens pixels of margin, and 8 from the lens's round edge.
+    const double firstU = std::max((monitor.left - left) / 20 + 8, 8.0);
+    const double endU = std::min((monitor.right - left) / 20 - 8, width - 8.0);
+    if ((monitor.top - top) / 20 + 8 > middle - 4 || (monitor.bottom - top) / 20 - 8 < middle + 4 || endU - firstU < 10)
+        return std::nullopt;
+    const ScreenImage image(RECT{lensRect.left, lensRect.top + middle - 4, lensRect.right, lensRect.top + middle + 4});
+    double red = 0;
+    int pixels = 0;
+    for (int v = 0; v < image.Height(); ++v)
+        for (int u = static_cast<int>(std::ceil(firstU)); u < endU; ++u, ++pixels) red += image.Red(u, v);
+    return red / pixels;
+}
+
+// Whether the cursor's circle drifts right: its centre, the mean of the
+// cursor's places over a turn (60 ticks), two turns later.
+bool CircleDriftsRight() {
+    CursorTrail trail;
+    const auto enough = [&] { return trail.Samples().size() >= 180; };
+    if (!WaitUntil(enough, 20s)) return false;
+    const auto samples = trail.Samples();
+    const auto meanX = [&](size_t first) {
+        double sum = 0;
+        for (size_t i = first; i < first + 60; ++i) sum += samples[i].position.x;
+        return sum / 60;
+    };
+    return meanX(120) > meanX(0) + 60;
+}
+
+TEST(Monitors, AtFivePercentOnTwo4KMonitorsTheLensShowsAChangeOnTheSecondWithinHalfASecond) {
+    const std::vector<RECT> monitors = CurrentMonitors();
+    if (monitors.size() != 2 || monitors[0].right - monitors[0].left < 3840 || monitors[1].left != monitors[0].right)
+        GTEST_SKIP() << "needs two 4K monitors side by side";
+    const RECT& second = monitors[1];
+    ColourWindow colour(second, RGB(0, 0, 255));
+    ProgramCopy program;
+    program.WriteFile(L"Zoomorb.ini", "[Section]\r\n\x94\x7B\x97\xA6=5\r\n");
+    // The cursor's circle starts in the middle of the primary, its centre
+    // drifting a pixel a tick, left or right by chance: savers whose circle
+    // drifts left would take half a minute to come back, so they are ended
+    // until one drifts right.
+    std::unique_ptr<RunningSaver> running;
+    for (int attempt = 0; attempt < 10 && !running; ++attempt) {
+        running = std::make_unique<RunningSaver>(program);
+        ASSERT_NE(running->lens, nullptr) << "no glass with a lens";
+        if (CircleDriftsRight()) break;
+        PressEscape();
+        ASSERT_TRUE(running->process.WaitForExit(kEndsAtOnce).has_value());
+        running.reset();
+    }
+    ASSERT_NE(running, nullptr) << "no saver's circle drifted right";
+    const auto lensRed = [&] {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        return LensRedOver(running->lens, second, cursor);
+    };
+    // LensRedOver judges from the cursor 1040 pixels left of the second
+    // monitor on: wait until the whole circle (its radius 256) lies there,
+    // and the lens shows the second monitor blue.
+    const double judgedFromX = second.left - 1040 + 256 + 50;
+    CursorTrail trail;
+    const auto circleCentreX = [&] {
+        const auto samples = trail.Samples();
+        if (samples.size() < 60) return 0.0;
+        double sum = 0;
+        for (size_t i = samples.size() - 60; i < samples.size(); ++i) sum += samples[i].position.x;
+        return sum / 60;
+    };
+    ASSERT_TRUE(WaitUntil([&] { return circleCentreX() > judgedFromX && lensRed().value_or(255) < 64; }, 60s))
+        << "the lens never showed enough of the blue second monitor";
+
+    // Yellow, as the screen shows it; then the lens, read as often as it
+    // can be, its redraws counted as changes of what it shows. Where the
+    // glass itself lies on the second monitor the copy shows it, not yellow.
+    constexpr double kYellowEnough = 200;
+    colour.SetColour(RGB(255, 255, 0));
+    const RECT probe{second.left + 8, second.bottom - 16, second.left + 16, second.bottom - 8};
+    ASSERT_TRUE(WaitUntil([&] { return ScreenImage(probe).Red(0, 0) == 255; }, 5s)) << "the window did not change";
+    const auto shown = std::chrono::steady_clock::now();
+    int redraws = 0;
+    std::optional<double> red;
+    std::vector<BYTE> lastLook;
+    while (std::chrono::steady_clock::now() - shown < 5s) {
+        red = lensRed();
+        if (red && *red > kYellowEnough) break;
+        const RECT lensRect = WindowRectOf(running->lens);
+        const LONG middle = (lensRect.top + lensRect.bottom) / 2;
+        const ScreenImage look(RECT{lensRect.left, middle, lensRect.right, middle + 1});
+        std::vector<BYTE> row;
+        for (int x = 0; x < look.Width(); ++x) row.push_back(look.Green(x, 0));
+        redraws += row != lastLook;
+        lastLook = row;
+    }
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - shown);
+    ASSERT_TRUE(red && *red > kYellowEnough)
+        << "after 5 s the lens's red over the second monitor is " << red.value_or(-1);
+    // Half a second, or on a host too loaded for 50 redraws a second, 25
+    // redraws (the lens changes at each, as the cursor moves).
+    EXPECT_TRUE(took <= 500ms || redraws <= 25) << "the lens showed it after " << took.count() << " ms and "
+                                                << redraws << " redraws";
+    EXPECT_TRUE(running->process.IsRunning());
+    PressEscape();
+    EXPECT_TRUE(running->process.WaitForExit(kEndsAtOnce).has_value());
 }
 
 }  // namespace

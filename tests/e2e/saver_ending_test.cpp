@@ -1,12 +1,17 @@
 // How a running saver ends: Escape (after the password on the 9x family),
-// a close request from outside, and never the mouse; and what the system is
+// a close request from outside, a session end or a run-time error, and never
+// the mouse nor an Escape from before it started; and what the system is
 // told about a running screen saver along the way.
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 #include <string>
 
+#include "application_beneath.h"
+#include "dialog_helpers.h"
+#include "fault_message.h"
 #include "harness.h"
 
 namespace e2e {
@@ -30,21 +35,90 @@ void ExpectScreenSaverStateRestored() {
     EXPECT_EQ(ReadSystemParameterFreshly(kGetScreenSaveActive), 1u) << "screen saving was not switched back on";
 }
 
-TEST(SaverEnding, EscapeEndsTheSaverAndTellsTheSystemItStopped) {
-    ResetScreenSaverState();
-    ASSERT_EQ(ReadSystemParameterFreshly(kGetScreenSaveActive), 0u);
+bool ClickReaches(ApplicationBeneath& application) {
+    application.TakeReceived();
+    ClickAt(POINT{20, 20});
+    return application.WaitUntil([](const Received& r) { return r.clicks == 1; }, 2s);
+}
+
+// Every way a running saver ends returns its exit code, with the input
+// given back and the system told that no saver runs. A run-time error (the
+// tests' build raises one on a message) says so only once the saver has
+// stopped, given the input back and put the system right: one message.
+TEST(SaverEnding, EveryEndingReturnsItsCodeWithTheSystemPutRight) {
+    const struct {
+        const char* ending;
+        std::function<void(HWND saver)> end;
+        bool failing;
+        DWORD exitCode;
+    } cases[] = {
+        {"Escape", [](HWND) { PressEscape(); }, false, 0},
+        {"a close request", [](HWND saver) { PostMessageW(saver, WM_CLOSE, 0, 0); }, false, 0},
+        {"a session end",
+         [](HWND saver) {
+             DWORD_PTR ignored = 0;
+             // One that was called off leaves it running.
+             SendMessageTimeoutW(saver, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+             PumpMessagesFor(300ms);
+             EXPECT_TRUE(IsWindow(saver)) << "ended by a session end that did not happen";
+             SendMessageTimeoutW(saver, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+         },
+         false, 0},
+        {"a run-time error", [](HWND saver) { PostMessageW(saver, test_doubles::kRaiseFaultMessage, 0, 0); }, true,
+         test_doubles::kRaisedFaultNumber},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        ResetScreenSaverState();
+        ForgetEscapePresses();
+        ApplicationBeneath application;
+        ProgramCopy program;
+        if (c.failing) program.AddDouble(ZOOMORB_FAILING_SAVER, L"Zoomorb.scr");
+        SaverProcess process(program, "/s");
+        HWND saver = process.WaitForWindow(L"Zoomorb_Main");
+        ASSERT_NE(saver, nullptr);
+        EXPECT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 1u);
+
+        c.end(saver);
+        if (c.failing) {
+            HWND box = WaitForMessageBox(process.Id(), kEndsAfterEscape);
+            ASSERT_NE(box, nullptr) << "no message";
+            EXPECT_EQ(MessageBoxText(box), L"Run-time error '6':\n\nOverflow");
+            ExpectScreenSaverStateRestored();
+            POINT before{};
+            GetCursorPos(&before);
+            PumpMessagesFor(300ms);
+            POINT after{};
+            GetCursorPos(&after);
+            EXPECT_TRUE(before.x == after.x && before.y == after.y) << "the cursor still circles";
+            EXPECT_TRUE(ClickReaches(application)) << "the input is still kept from other programs";
+            EXPECT_EQ(CountVisibleWindowsOf(process.Id()), 1) << "more than the message is left";
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        const auto code = process.WaitForExit(kEndsAfterEscape);
+        ASSERT_TRUE(code.has_value()) << "still running";
+        EXPECT_EQ(*code, c.exitCode);
+        ExpectScreenSaverStateRestored();
+        EXPECT_TRUE(ClickReaches(application)) << "after the saver";
+    }
+}
+
+// The key state remembers a press until someone asks: an Escape that closed
+// a dialog somewhere before the saver started, and that no program read,
+// is no reason to end it. One pressed while it runs is.
+TEST(SaverEnding, AnEscapePressedBeforeTheStartDoesNotEndIt) {
     ForgetEscapePresses();
+    PressEscape();
+    PumpMessagesFor(5s);
     ProgramCopy program;
     SaverProcess process(program, "/s");
     ASSERT_NE(process.WaitForWindow(L"Zoomorb_Main"), nullptr);
-    EXPECT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 1u);
-    ASSERT_TRUE(process.IsRunning());
+    EXPECT_FALSE(process.WaitForExit(10s).has_value()) << "the Escape from before the start ended it";
 
+    const auto pressed = std::chrono::steady_clock::now();
     PressEscape();
-    const auto code = process.WaitForExit(kEndsAfterEscape);
-    ASSERT_TRUE(code.has_value()) << "still running after Escape";
-    EXPECT_EQ(*code, 0u);
-    ExpectScreenSaverStateRestored();
+    ASSERT_TRUE(process.WaitForExit(kEndsAfterEscape).has_value()) << "still running after Escape";
+    EXPECT_LE(std::chrono::steady_clock::now() - pressed, 1s);
 }
 
 TEST(SaverEnding, WithoutAnArgumentTheSystemIsNeverToldASaverRuns) {
@@ -196,6 +270,7 @@ TEST(SaverEnding, OnThe9xFamilyEscapeEndsItOnlyOnceThePasswordIsAccepted) {
 
 // The keys typed while the password dialog is open reach it, Escape among
 // them; the saver sees that Escape too, and must not start a second check.
+// The cursor keeps still for the user's mouse.
 TEST(SaverEnding, OnThe9xFamilyThePasswordDialogGetsTheKeysAndASecondEscapeNoSecondCheck) {
     ResetScreenSaverState();
     ProgramCopy program;
@@ -208,6 +283,12 @@ TEST(SaverEnding, OnThe9xFamilyThePasswordDialogGetsTheKeysAndASecondEscapeNoSec
 
     PressEscape();
     ASSERT_NE(process.WaitForWindow(L"Password double"), nullptr) << "the password was never asked for";
+    // The mouse is the user's while the dialog is open: the cursor stays put.
+    SetCursorPos(300, 200);
+    PumpMessagesFor(300ms);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EXPECT_TRUE(cursor.x == 300 && cursor.y == 200) << "the saver moved the cursor under the password dialog";
     PressEscape();
     PumpMessagesFor(500ms);
     for (const BYTE key : {BYTE{'O'}, BYTE{'K'}, BYTE{VK_RETURN}}) {
@@ -248,28 +329,6 @@ TEST(SaverEnding, OnThe9xFamilyEscapeEndsItAtOnceWhereNoPasswordIsAsked) {
         EXPECT_FALSE(program.ReadFile(L"password_calls.txt").has_value()) << "a password was asked for";
         ExpectScreenSaverStateRestored();
     }
-}
-
-TEST(SaverEnding, ACloseRequestFromOutsideEndsItAndTellsTheSystemItStopped) {
-    ResetScreenSaverState();
-    ForgetEscapePresses();
-    ProgramCopy program;
-    SaverProcess process(program, "/s");
-    HWND saver = process.WaitForWindow(L"Zoomorb_Main");
-    ASSERT_NE(saver, nullptr);
-    ASSERT_EQ(ReadSystemParameterFreshly(kGetScreenSaverRunning), 1u);
-
-    // A session end that was called off leaves it running.
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(saver, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    PumpMessagesFor(300ms);
-    ASSERT_TRUE(process.IsRunning()) << "ended by a session end that did not happen";
-
-    PostMessageW(saver, WM_CLOSE, 0, 0);
-    const auto code = process.WaitForExit(kEndsAfterEscape);
-    ASSERT_TRUE(code.has_value()) << "still running after WM_CLOSE";
-    EXPECT_EQ(*code, 0u);
-    ExpectScreenSaverStateRestored();
 }
 
 }  // namespace

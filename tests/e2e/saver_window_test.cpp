@@ -288,14 +288,18 @@ TEST(SaverWindow, TheLensMagnifiesAsTheSettingsSayPerUserFirst) {
 TEST(SaverWindow, TheLensMagnifiesAsTheSettingsFileSaysAtEveryDpi) {
     // Magnification is per physical pixel: at 300 % the lens shows a third
     // of its own size in each direction, however large the DPI makes it.
+    // The file comes in each encoding the program reads.
     const struct {
         DWORD dotsPerInch;
         int sourceWidth, sourceHeight;
-    } cases[] = {{96, 52, 50}, {144, 78, 75}, {192, 104, 101}};
+        std::string settings;
+    } cases[] = {{96, 52, 50, "[Section]\r\n\x94\x7B\x97\xA6=300\r\n"},
+                 {144, 78, 75, Utf16File(L"[Section]\r\n倍率=300\r\n")},
+                 {192, 104, 101, Utf8File(L"[Section]\r\n倍率=300\r\n")}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dotsPerInch);
         ProgramCopy program;
-        program.WriteFile(L"Zoomorb.ini", "[Section]\r\n\x94\x7B\x97\xA6=300\r\n");
+        program.WriteFile(L"Zoomorb.ini", c.settings);
         ScopedLogPixels logPixels(c.dotsPerInch);
         ExpectTheLensMagnifiesAroundTheCursor(program, c.sourceWidth, c.sourceHeight);
     }

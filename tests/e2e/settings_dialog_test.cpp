@@ -9,6 +9,7 @@
 
 #include "dialog_helpers.h"
 #include "harness.h"
+#include "settings_files.h"
 
 namespace e2e {
 namespace {
@@ -72,19 +73,36 @@ TEST(SettingsDialog, TheScrollBarStandsAtTheStoredValueAndArrowsStepByTen) {
     EXPECT_EQ(ScrollPosition(dialog.scrollBar), 170);
 }
 
-TEST(SettingsDialog, OkWritesTheValueAndEnds) {
-    ProgramCopy program;
-    program.WriteFile(L"Zoomorb.ini", "[Other]\r\nkeep=1\r\n" + SettingsWith("150"));
-    SaverProcess process(program, "/c");
-    const OpenDialog dialog = FindDialog(process);
-    ASSERT_NE(dialog.okButton, nullptr);
-    StepRight(dialog.scrollBar);
-    PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
-    const auto code = process.WaitForExit(kEndsAtOnce);
-    ASSERT_TRUE(code.has_value()) << "still running after OK";
-    EXPECT_EQ(*code, 0u);
-    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"),
-              "[Other]\r\nkeep=1\r\n" + SettingsWith("160"));
+// The file may come in the system's code page (the key in code page 932),
+// in UTF-16 or in UTF-8: the dialog reads it, and OK changes the value's
+// line alone, in the file's encoding.
+TEST(SettingsDialog, OkWritesTheValueInTheFilesEncodingAndEnds) {
+    const struct {
+        const char* name;
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {"code page", "[Other]\r\nkeep=1\r\n" + SettingsWith("350"), "[Other]\r\nkeep=1\r\n" + SettingsWith(" 360")},
+        {"UTF-16", Utf16File(L"[Other]\r\nkeep=1\r\n[Section]\r\n倍率=350\r\n"),
+         Utf16File(L"[Other]\r\nkeep=1\r\n[Section]\r\n倍率= 360\r\n")},
+        {"UTF-8", Utf8File(L"[Section]\r\n倍率=350\r\n[Other]\r\nkeep=1\r\n"),
+         Utf8File(L"[Section]\r\n倍率= 360\r\n[Other]\r\nkeep=1\r\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramCopy program;
+        program.WriteFile(L"Zoomorb.ini", c.before);
+        SaverProcess process(program, "/c");
+        const OpenDialog dialog = FindDialog(process);
+        ASSERT_NE(dialog.okButton, nullptr);
+        EXPECT_EQ(ScrollPosition(dialog.scrollBar), 350);
+        StepRight(dialog.scrollBar);
+        PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
+        const auto code = process.WaitForExit(kEndsAtOnce);
+        ASSERT_TRUE(code.has_value()) << "still running after OK";
+        EXPECT_EQ(*code, 0u);
+        EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), c.after);
+    }
 }
 
 TEST(SettingsDialog, OkWithoutAFileWritesTheDefault) {
@@ -95,7 +113,7 @@ TEST(SettingsDialog, OkWithoutAFileWritesTheDefault) {
     EXPECT_EQ(ScrollPosition(dialog.scrollBar), 200);
     PostMessageW(dialog.okButton, BM_CLICK, 0, 0);
     ASSERT_TRUE(process.WaitForExit(kEndsAtOnce).has_value());
-    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), SettingsWith("200"));
+    EXPECT_EQ(program.ReadFile(L"Zoomorb.ini").value_or("(no file)"), SettingsWith(" 200"));
 }
 
 TEST(SettingsDialog, EnterSavesAndEscapeClosesWithoutSaving) {
@@ -103,7 +121,7 @@ TEST(SettingsDialog, EnterSavesAndEscapeClosesWithoutSaving) {
         const char* name;
         WORD key;
         std::string settingsAfter;
-    } cases[] = {{"Enter", VK_RETURN, SettingsWith("160")}, {"Escape", VK_ESCAPE, SettingsWith("150")}};
+    } cases[] = {{"Enter", VK_RETURN, SettingsWith(" 160")}, {"Escape", VK_ESCAPE, SettingsWith("150")}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ProgramCopy program;
@@ -137,13 +155,13 @@ TEST(SettingsDialog, TheKeyboardWorksItFromTheStart) {
         std::vector<Keystroke> keys;
         const char* saved;
     } cases[] = {
-        {"Right", {{VK_RIGHT}}, "210"},
-        {"Page Up", {{VK_PRIOR}}, "150"},
-        {"Home", {home}, "10"},
-        {"End", {end}, "500"},
-        {"Tab, Home", {tab, home}, "200"},
-        {"Tab, Shift+Tab, End", {tab, {VK_TAB, VK_SHIFT}, end}, "500"},
-        {"Tab, Alt+M, Home", {tab, {'M', VK_MENU}, home}, "10"},
+        {"Right", {{VK_RIGHT}}, " 210"},
+        {"Page Up", {{VK_PRIOR}}, " 150"},
+        {"Home", {home}, " 10"},
+        {"End", {end}, " 500"},
+        {"Tab, Home", {tab, home}, " 200"},
+        {"Tab, Shift+Tab, End", {tab, {VK_TAB, VK_SHIFT}, end}, " 500"},
+        {"Tab, Alt+M, Home", {tab, {'M', VK_MENU}, home}, " 10"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -186,14 +204,18 @@ TEST(SettingsDialog, ASecondStartWhileItIsOpenEndsAtOnce) {
     EXPECT_TRUE(first.IsRunning());
 }
 
-TEST(SettingsDialog, ItsClientAreaHoldsTheWholePictureAtEveryDpi) {
+TEST(SettingsDialog, ItsClientAreaHoldsTheWholePictureAtEveryDpiAndItLiesOnTheScreen) {
     // The picture box's 378 x 208 design pixels and the scroll bar grow with
-    // the DPI; the frame around them is as large as the system draws it.
+    // the DPI; the frame around them is as large as the system draws it. It
+    // lies on the work area, moved there where centring would take it past
+    // an edge; at 288 DPI it is wider than a 1024-pixel screen (the system
+    // keeps a window no larger than the screen and its frame), and starts at
+    // its left edge.
     const struct {
         DWORD dotsPerInch;
         SIZE picture;
         SIZE scrollBar;
-    } cases[] = {{96, {378, 208}, {113, 17}}, {144, {567, 312}, {170, 26}}};
+    } cases[] = {{96, {378, 208}, {113, 17}}, {144, {567, 312}, {170, 26}}, {288, {1134, 624}, {339, 51}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dotsPerInch);
         ProgramCopy program;
@@ -207,10 +229,16 @@ TEST(SettingsDialog, ItsClientAreaHoldsTheWholePictureAtEveryDpi) {
         GetWindowRect(dialog.scrollBar, &bar);
         EXPECT_EQ(SizeOf(picture).cx, c.picture.cx);
         EXPECT_EQ(SizeOf(picture).cy, c.picture.cy);
-        EXPECT_EQ(SizeOf(client).cx, c.picture.cx);
+        if (c.picture.cx < GetSystemMetrics(SM_CXSCREEN)) EXPECT_EQ(SizeOf(client).cx, c.picture.cx);
         EXPECT_EQ(SizeOf(client).cy, c.picture.cy);
         EXPECT_EQ(SizeOf(bar).cx, c.scrollBar.cx);
         EXPECT_EQ(SizeOf(bar).cy, c.scrollBar.cy);
+        RECT work{}, outer{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        GetWindowRect(dialog.window, &outer);
+        EXPECT_EQ(outer.left < work.left || outer.top < work.top, false) << "it starts off the screen";
+        if (SizeOf(outer).cx <= SizeOf(work).cx) EXPECT_LE(outer.right, work.right) << "it reaches past the right";
+        if (SizeOf(outer).cy <= SizeOf(work).cy) EXPECT_LE(outer.bottom, work.bottom) << "it reaches past the bottom";
         PostMessageW(dialog.window, WM_CLOSE, 0, 0);
         EXPECT_TRUE(process.WaitForExit(kEndsAtOnce).has_value());
     }

@@ -43,25 +43,26 @@ std::optional<std::wstring> DosPathOf(const char* unixPath) {
     return path;
 }
 
-// Runs `chattr flag paths...` on the host and waits for its exit status:
-// true when it succeeded.
-bool Chattr(const wchar_t* flag, const std::vector<std::wstring>& paths) {
+// Runs `sh -c script sh arguments...` on the host and waits for its exit
+// status: true when it succeeded. Wine starts Unix programs too, but gives no
+// handle to wait for them, so the status comes back through a file.
+bool RunOnHost(const std::wstring& script, const std::vector<std::wstring>& arguments) {
     static int counter = 0;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring status = std::wstring(temp) + L"zoomorb-chattr-" + std::to_wstring(GetCurrentProcessId()) +
-                                L"-" + std::to_wstring(++counter) + L".status";
+    const std::wstring status = std::wstring(temp) + L"zoomorb-host-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                std::to_wstring(++counter) + L".status";
     DeleteFileW(status.c_str());
     const auto shell = DosPathOf("/bin/sh");
     const auto unixStatus = UnixPathOf(status);
     if (!shell || !unixStatus) return false;
-    std::wstring commandLine = L"sh -c \"chattr " + std::wstring(flag) + L" -- \\\"$@\\\"; echo $? > \\\"" +
-                               *unixStatus + L"\\\"\" sh";
-    for (const std::wstring& path : paths) {
-        const auto unixPath = UnixPathOf(path);
-        if (!unixPath) return false;
-        commandLine += L" " + Quoted(*unixPath);
-    }
+    // The command line is split as Windows splits one: quotes inside the
+    // script are escaped.
+    std::wstring body = L"{ " + script + L"; }; echo $? > \"" + *unixStatus + L"\"";
+    for (size_t quote = body.find(L'"'); quote != std::wstring::npos; quote = body.find(L'"', quote + 2))
+        body.insert(quote, 1, L'\\');
+    std::wstring commandLine = L"sh -c \"" + body + L"\" sh";
+    for (const std::wstring& argument : arguments) commandLine += L" " + Quoted(argument);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -85,6 +86,22 @@ bool Chattr(const wchar_t* flag, const std::vector<std::wstring>& paths) {
     return text == "0\n";
 }
 
+// The host's names of Windows paths; nothing when one has none.
+std::optional<std::vector<std::wstring>> UnixPathsOf(const std::vector<std::wstring>& paths) {
+    std::vector<std::wstring> unixPaths;
+    for (const std::wstring& path : paths) {
+        const auto unixPath = UnixPathOf(path);
+        if (!unixPath) return std::nullopt;
+        unixPaths.push_back(*unixPath);
+    }
+    return unixPaths;
+}
+
+bool Chattr(const wchar_t* flag, const std::vector<std::wstring>& paths) {
+    const auto unixPaths = UnixPathsOf(paths);
+    return unixPaths && RunOnHost(L"chattr " + std::wstring(flag) + L" -- \"$@\"", *unixPaths);
+}
+
 constexpr wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 constexpr wchar_t kAppData[] = L"AppData";
 
@@ -94,6 +111,17 @@ void SetAppData(const std::wstring& folder) {
 }
 
 }  // namespace
+
+std::string Utf16File(const std::wstring& text) {
+    return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+}
+
+std::string Utf8File(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                         bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+    return "\xEF\xBB\xBF" + bytes;
+}
 
 RoamingAppDataAt::RoamingAppDataAt(const std::wstring& folder) {
     wchar_t value[MAX_PATH] = {};
@@ -137,5 +165,35 @@ WriteLock::WriteLock(std::vector<std::wstring> paths) : paths_(std::move(paths))
 }
 
 WriteLock::~WriteLock() { Chattr(L"-i", paths_); }
+
+FullSmallDisk::FullSmallDisk(const std::wstring& folder) : folder_(folder) {
+    const auto unixFolder = UnixPathOf(folder_);
+    if (!unixFolder) return;
+    unixFolder_ = *unixFolder;
+    // The program stays where it was built, too large for this disk: a link
+    // names it, and the program's folder is the small disk's.
+    mounted_ = RunOnHost(L"mount -t tmpfs -o size=16k zoomorb-e2e \"$1\"", {unixFolder_});
+    linked_ = mounted_ && RunOnHost(L"ln -s \"$2\" \"$1/Zoomorb.scr\"", {unixFolder_, Widen(ZOOMORB_SCR)});
+}
+
+FullSmallDisk::~FullSmallDisk() {
+    // Lazily, should a process still hold a file there.
+    if (mounted_) RunOnHost(L"umount \"$1\" || umount -l \"$1\"", {unixFolder_});
+}
+
+bool FullSmallDisk::Fill() const {
+    const HANDLE created = CreateFileW((folder_ + L"\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) return false;
+    const std::string block(4096, ' ');
+    DWORD written = 0;
+    bool full = false;
+    // Far more blocks than the disk holds.
+    for (int i = 0; i < 16 && !full; ++i)
+        full = !WriteFile(created, block.data(), static_cast<DWORD>(block.size()), &written, nullptr) ||
+               written < block.size();
+    CloseHandle(created);
+    return full;
+}
 
 }  // namespace e2e

@@ -13,15 +13,22 @@ build_release() {
   cmake --build "$1" -j2 --target installer >/dev/null
 }
 
-# Writes the uninstaller packed inside the installer $1 to the file $2.
-extract_uninstaller() {
+# Writes the file $3 inside the archive $2 (of 7-Zip's type $1) to the file $4.
+extract_file() {
   local folder
   folder=$(mktemp -d)
-  7zz e -y -o"$folder" "$1" Uninstall.exe >/dev/null && mv "$folder/Uninstall.exe" "$2"
+  7zz e -y -t"$1" -o"$folder" "$2" "$3" >/dev/null && mv "$folder/$(basename "$3")" "$4"
   local status=$?
   rm -rf "$folder"
   return $status
 }
+
+# Writes the uninstaller packed inside the installer $1 to the file $2.
+extract_uninstaller() { extract_file Nsis "$1" Uninstall.exe "$2"; }
+
+# Writes the uninstall's working copy, which the uninstaller $1 carries as a
+# resource, to the file $2.
+extract_uninstall_work() { extract_file PE "$1" .rsrc/RCDATA/1 "$2"; }
 
 # Whether the PE file $1 carries a certificate table at all.
 has_signature() {

@@ -39,7 +39,8 @@ for clone in "${clones[@]}"; do
 done
 out="${clones[0]}/out"
 extract_uninstaller "$out"/Zoomorb-*-x64-setup.exe "$work/Uninstall.exe"
-for file in "$out/win64/Zoomorb.scr" "$out"/Zoomorb-*-x64-setup.exe "$work/Uninstall.exe"; do
+extract_uninstall_work "$work/Uninstall.exe" "$work/uninstall-work.exe"
+for file in "$out/win64/Zoomorb.scr" "$out"/Zoomorb-*-x64-setup.exe "$work/Uninstall.exe" "$work/uninstall-work.exe"; do
   if has_signature "$file"; then
     echo "$(basename "$file") is signed, though the build was given no certificate"
     failed=1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Given a code-signing certificate at configure time, the build signs the
-# 64-bit Zoomorb.scr, the uninstaller inside the installer and the
-# installer, each verifiably with that certificate, and keeps the
+# 64-bit Zoomorb.scr, the uninstaller inside the installer, the working
+# copy inside that, and the installer, each verifiably with that certificate, and keeps the
 # certificate's password out of the CMake cache. The certificate is a
 # throwaway one, made here.
 #   signed.sh SOURCE_DIR
@@ -28,7 +28,9 @@ if grep -qF "$password" "$work/build/CMakeCache.txt"; then
   failed=1
 fi
 extract_uninstaller "$work"/out/Zoomorb-*-x64-setup.exe "$work/Uninstall.exe"
-for file in "$work/out/win64/Zoomorb.scr" "$work/Uninstall.exe" "$work"/out/Zoomorb-*-x64-setup.exe; do
+extract_uninstall_work "$work/Uninstall.exe" "$work/uninstall-work.exe"
+for file in "$work/out/win64/Zoomorb.scr" "$work/Uninstall.exe" "$work/uninstall-work.exe" \
+  "$work"/out/Zoomorb-*-x64-setup.exe; do
   if ! said=$(osslsigncode verify -CAfile "$work/certificate.pem" -in "$file" 2>&1); then
     echo "$(basename "$file") has no signature that verifies against the build's certificate:"
     echo "$said"
@@ -36,5 +38,5 @@ for file in "$work/out/win64/Zoomorb.scr" "$work/Uninstall.exe" "$work"/out/Zoom
   fi
 done
 (cd "$work/out" && sha256sum --quiet -c SHA256SUMS) || { echo "SHA256SUMS does not check the signed files"; failed=1; }
-[ "$failed" -eq 0 ] && echo "The program, the uninstaller and the installer are signed with the build's certificate."
+[ "$failed" -eq 0 ] && echo "The program, the uninstaller, its working copy and the installer are signed with the build's certificate."
 exit "$failed"

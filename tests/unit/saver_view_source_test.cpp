@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "saver/core/area_average.h"
-#include "saver/core/mirror_rows.h"
 #include "saver/core/view_source.h"
 
 namespace zoomorb::saver {
@@ -89,93 +87,6 @@ TEST(SaverViewSource, TheMonitorsPartsOfTheSourceAndTheirPlaceInTheLens) {
         EXPECT_EQ(view.OnOneMonitor(), c.pieces.size() == 1 && c.pieces[0].view == whole);
         EXPECT_EQ(view.Reduces(kViewWidth, kViewHeight), c.magnification < 100);
     }
-}
-
-// A grey picture of 32-bit pixels whose value at (x, y) is `value(x, y)`.
-struct Picture {
-    template <typename Value>
-    Picture(int32_t width, int32_t height, Value value) : bytes(static_cast<size_t>(width) * height * 4) {
-        pixels = Pixels32{bytes.data(), width, height, std::ptrdiff_t{width} * 4};
-        for (int32_t y = 0; y < height; ++y)
-            for (int32_t x = 0; x < width; ++x) {
-                uint8_t* pixel = pixels.Pixel(x, y);
-                pixel[0] = pixel[1] = pixel[2] = static_cast<uint8_t>(value(x, y));
-            }
-    }
-    std::vector<uint8_t> bytes;
-    Pixels32 pixels;
-};
-
-TEST(SaverAreaAverage, EachLensPixelIsTheAverageOfTheDesktopPixelsItCovers) {
-    const auto checkerboard = [](int32_t x, int32_t y) { return (x + y) % 2 ? 255 : 0; };
-    const auto white = [](int32_t, int32_t) { return 255; };
-    const auto columnsAt20 = [](int32_t x, int32_t) { return x < 20 ? 200 : 100; };
-    const auto loneDots = [](int32_t x, int32_t y) { return x % 10 == 3 && y % 10 == 7 ? 255 : 0; };
-    const struct Case {
-        const char* what;
-        Picture desktop;
-        PixelRect area;  // in the desktop's pixels; beyond it is black
-        int32_t lensWidth, lensHeight;
-        int32_t lensX, lensY;  // a pixel to look at
-        uint8_t expected;
-    } cases[] = {
-        {"a one-pixel checkerboard at 10 % is an even grey", Picture(200, 200, checkerboard),
-         {0, 0, 160, 150}, 16, 15, 7, 7, 128},
-        {"also where the blocks have an odd number of pixels", Picture(200, 200, checkerboard),
-         {0, 0, 165, 155}, 16, 15, 3, 9, 128},
-        {"one white pixel in each block of a hundred: 255 / 100", Picture(200, 200, loneDots), {0, 0, 160, 150},
-         16, 15, 8, 8, 3},
-        {"white stays white", Picture(200, 200, white), {10, 10, 170, 160}, 16, 15, 15, 14, 255},
-        {"half off the desktop: half black", Picture(100, 100, white), {-5, 0, 5, 10}, 1, 1, 0, 0, 128},
-        {"wholly off the desktop: black", Picture(100, 100, white), {100, 100, 110, 110}, 1, 1, 0, 0, 0},
-        {"blocks do not mix: left of the edge", Picture(100, 100, columnsAt20), {0, 0, 40, 40}, 4, 4, 1, 1,
-         200},
-        {"blocks do not mix: right of the edge", Picture(100, 100, columnsAt20), {0, 0, 40, 40}, 4, 4, 2, 1,
-         100},
-        {"an area smaller than the lens repeats its pixels", Picture(100, 100, columnsAt20), {18, 0, 22, 4}, 8,
-         8, 3, 3, 200},
-    };
-    std::vector<uint16_t> narrowSums;
-    std::vector<uint32_t> wideSums;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const Picture lens(c.lensWidth, c.lensHeight, [](int32_t, int32_t) { return 77; });
-        AverageArea(c.desktop.pixels, c.area, lens.pixels, narrowSums, wideSums);
-        const uint8_t* pixel = lens.pixels.Pixel(c.lensX, c.lensY);
-        EXPECT_NEAR(pixel[0], c.expected, 1);
-        EXPECT_EQ(pixel[0], pixel[1]);
-        EXPECT_EQ(pixel[0], pixel[2]);
-    }
-}
-
-TEST(SaverMirrorRows, NewRowsAtOnceAndTheOthersInTurnWithinTheBudget) {
-    MirrorRows rows;
-    rows.Forget(100);
-    const auto total = [](const std::vector<RowSpan>& spans) {
-        int32_t n = 0;
-        for (const RowSpan& s : spans) n += s.end - s.first;
-        return n;
-    };
-    // Never read: all of them now, whatever the budget.
-    const auto first = rows.RowsToRead(10, 50, 5);
-    ASSERT_EQ(first.size(), 1u);
-    EXPECT_EQ(first[0].first, 10);
-    EXPECT_EQ(first[0].end, 50);
-    // Then the budget, and every row of the area comes round within area / budget redraws.
-    std::vector<int32_t> timesRead(100, 0);
-    for (int redraw = 0; redraw < 8; ++redraw) {
-        const auto spans = rows.RowsToRead(10, 50, 5);
-        EXPECT_EQ(total(spans), 5);
-        for (const RowSpan& s : spans)
-            for (int32_t row = s.first; row < s.end; ++row) ++timesRead[row];
-    }
-    for (int32_t row = 10; row < 50; ++row) EXPECT_EQ(timesRead[row], 1) << "row " << row;
-    // The area moves down: its new rows at once, plus the budget.
-    EXPECT_EQ(total(rows.RowsToRead(20, 60, 5)), 10 + 5);
-    // Beyond the copy: nothing.
-    EXPECT_TRUE(rows.RowsToRead(100, 120, 5).empty());
-    rows.Forget(100);
-    EXPECT_EQ(total(rows.RowsToRead(-20, 30, 5)), 30);
 }
 
 }  // namespace

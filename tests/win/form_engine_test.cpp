@@ -27,11 +27,6 @@
 
 namespace {
 
-struct ProgramEnded {};
-struct ErrorReported {
-    int number;
-};
-
 class TestForm : public forms::Form {
 public:
     explicit TestForm(forms::BorderStyle border = forms::BorderStyle::None)
@@ -163,21 +158,6 @@ TEST(FormEngine, TimersTickWhileMessagesAreProcessedUntilStoppedGoneOrUnloaded) 
     }
 }
 
-TEST(FormEngine, ProcessingMessagesEndsThoughASlowTimerIsAlwaysDue) {
-    TestForm form;
-    int slowTicks = 0;
-    forms::Timer slow(form, 1, [&] {
-        // Slower than its interval, so it is due whenever the queue is looked at.
-        Sleep(30);
-        if (++slowTicks == 50) KillTimer(form.Hwnd(), slow.Id());
-    });
-    form.Load();
-    Sleep(50);
-    forms::ProcessMessages();
-    EXPECT_LE(slowTicks, 3) << "it went on with messages that came after it started";
-    form.Unload();
-}
-
 TEST(FormEngine, PictureBoxKeepsWhatIsDrawnIntoIt) {
     TestForm form;
     form.Show();
@@ -240,8 +220,10 @@ public:
     forms::Timer Tick;
 };
 
-TEST(FormEngine, AnyErrorInAnEventIsReportedAndEndsTheProgram) {
-    forms::SetRuntimeErrorHook([](const forms::RuntimeError& error) { throw ErrorReported{error.Code()}; });
+// A run-time error stops the program before it says so: every timer stops at
+// once and none ticks again, the program is asked to end with the error's
+// number, and its message is shown once, however many errors follow.
+TEST(FormEngine, AnErrorInAnEventStopsEveryTimerThenIsToldOnceAndEndsWithItsNumber) {
     const struct {
         const char* thrown;
         std::function<void()> handler;
@@ -255,22 +237,54 @@ TEST(FormEngine, AnyErrorInAnEventIsReportedAndEndsTheProgram) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.thrown);
-        FormWithTimer form(c.handler);
-        form.Load();
-        // Called directly rather than through the system, so that what leaves
-        // the procedure reaches the test: only the hook's report may.
-        const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(form.Hwnd(), GWLP_WNDPROC));
-        try {
-            procedure(form.Hwnd(), WM_TIMER, form.Tick.Id(), 0);
-            ADD_FAILURE() << "not reported";
-        } catch (const ErrorReported& reported) {
-            EXPECT_EQ(reported.number, c.number);
-        } catch (...) {
-            ADD_FAILURE() << "escaped the window procedure";
-        }
+        FormWithTimer failing(c.handler);
+        TestForm ticking;
+        failing.Load();
+        ticking.Load();
+        PumpFor(50);
+        ASSERT_GT(ticking.ticks, 0);
+        // Called directly rather than through the system, so that anything
+        // that left the procedure would reach the test.
+        const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(failing.Hwnd(), GWLP_WNDPROC));
+        const auto fail = [&] {
+            try {
+                procedure(failing.Hwnd(), WM_TIMER, failing.Tick.Id(), 0);
+            } catch (...) {
+                ADD_FAILURE() << "escaped the window procedure";
+            }
+        };
+        fail();
+        EXPECT_EQ(forms::RequestedExitCode(), c.number);
+        const int ticksAtTheError = ticking.ticks;
+        EXPECT_EQ(forms::RunMessageLoop(), c.number);
+
+        std::vector<int> told;
+        forms::SetRuntimeErrorHook([&](const forms::RuntimeError& error) {
+            told.push_back(error.Code());
+            PumpFor(30);
+            forms::RunEventHandler([&] { c.handler(); });  // another, while the message is up
+        });
+        forms::ShowRuntimeError();
+        // The error raised while the message was up: nothing more to tell.
+        forms::ShowRuntimeError();
+        forms::SetRuntimeErrorHook(nullptr);
+        EXPECT_EQ(told, std::vector<int>{c.number}) << "told more than once, or not at all";
+        EXPECT_EQ(ticking.ticks, ticksAtTheError) << "a timer ticked after the error";
     }
     EXPECT_EQ(forms::RunEventHandler([] { return 42; }), 42) << "results pass through";
-    forms::SetRuntimeErrorHook(nullptr);
+}
+
+// Every ending asks the loop of the program's entry to return its code: the
+// first request stands, and a modal form's own loop leaves it for that one.
+TEST(FormEngine, AnEndingIsReturnedByTheEntrysLoopAndTheFirstOneStands) {
+    forms::EndProgram(3);
+    forms::EndProgram(0);  // the last form going, say
+    TestForm modal;
+    modal.ShowModal();
+    EXPECT_TRUE(modal.IsLoaded()) << "the modal loop went on after the program was asked to end";
+    modal.Unload();
+    EXPECT_EQ(forms::RunMessageLoop(), 3);
+    EXPECT_EQ(forms::RequestedExitCode(), std::nullopt) << "the loop did not take the request";
 }
 
 TEST(FormEngine, ControlsForgetTheirWindowsWhenTheParentIsDestroyed) {
@@ -306,12 +320,6 @@ TEST(FormEngine, AWindowlessLabelIsClickedByAPressAndReleaseOnIt) {
     SendMessageW(form.Hwnd(), WM_LBUTTONUP, 0, onLabel);
     EXPECT_EQ(clicks, 1) << "a press or a release alone is no click";
     form.Unload();
-}
-
-TEST(FormEngine, EndingTheProgramGoesThroughOneHook) {
-    forms::SetEndProgramHook([] { throw ProgramEnded{}; });
-    EXPECT_THROW(forms::EndProgram(), ProgramEnded);
-    forms::SetEndProgramHook(nullptr);
 }
 
 TEST(FormEngine, IgnoredErrorsSkipOnlyTheFailingStatement) {

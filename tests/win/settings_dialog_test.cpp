@@ -30,8 +30,6 @@
 namespace zoomorb::settings_dialog {
 namespace {
 
-struct ProgramEnded {};
-
 using test_files::ReadBytes;
 using test_files::WriteBytes;
 
@@ -42,20 +40,15 @@ constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 class SettingsDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        forms::SetEndProgramHook([] { throw ProgramEnded{}; });
         perUser_.emplace(Zoomorb_B::PerUserSettingsFilePath());
         path_ = Zoomorb_B::SettingsFilePath();
         DeleteFileW(path_.c_str());
         Zoomorb_B::Magnification = 200;
+        Zoomorb_B::UnreadableSettingsFile.clear();
     }
     void TearDown() override {
-        forms::SetEndProgramHook({});
         forms::SetHighContrastHook({});
         DeleteFileW(path_.c_str());
-        // Unloading the last form asks the message loop to quit; no loop runs here.
-        MSG message;
-        while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
     }
 
     void Scroll(Zoomorb_P& dialog, WORD code, WORD position = 0) {
@@ -247,13 +240,14 @@ TEST_F(SettingsDialogTest, OkWritesTheValueUnderTheCodePage932KeyAndEnds) {
     dialog.Load();
     dialog.Bairitu.SetValue(50);
     EXPECT_EQ(dialog.lbl_Bairitu.Caption(), L"50％");
-    EXPECT_THROW(dialog.Cmd_End.Press(), ProgramEnded);
+    dialog.Cmd_End.Press();
     EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(forms::RequestedExitCode(), 0) << "OK did not end the program";
     EXPECT_EQ(Zoomorb_B::IniKey, L"倍率");
     EXPECT_EQ(Zoomorb_B::IniValue, L" 50");
     EXPECT_EQ(Zoomorb_B::ReadIniString(L"Section", L"倍率", path_), L"50");
     const std::string bytes = ReadBytes(path_);
-    EXPECT_NE(bytes.find(kKey + "=50\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find(kKey + "= 50\r\n"), std::string::npos) << bytes;
     EXPECT_EQ(bytes.find("=150"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("[Other]\r\nkeep=1\r\n"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("mine=yes\r\n"), std::string::npos) << bytes;

@@ -35,6 +35,14 @@ inline PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
             std::min(a.bottom, b.bottom)};
 }
 
+// `rect` moved, as little as it must, to lie inside `area`; where it is
+// wider or taller than `area`, its left or top edge goes to `area`'s.
+inline PixelRect MovedInside(const PixelRect& rect, const PixelRect& area) {
+    const int32_t left = std::max(area.left, std::min(rect.left, area.right - rect.Width()));
+    const int32_t top = std::max(area.top, std::min(rect.top, area.bottom - rect.Height()));
+    return {left, top, left + rect.Width(), top + rect.Height()};
+}
+
 // The item whose rectangle (`areaOf(item)`) holds the point, else the one
 // nearest to it; null only when there are none.
 template <typename Item, typename AreaOf>

@@ -16,13 +16,16 @@ int32_t MagnificationFromText(std::string_view valueText) {
 }
 
 bool IsDialogMagnification(std::string_view valueText) {
-    try {
-        const double value = forms::ParseNumber(valueText);
-        return value == forms::RoundHalfEven(value) && value >= kMinimumMagnification &&
-               value <= kMaximumMagnification;
-    } catch (const forms::RuntimeError&) {
-        return false;
+    if (!valueText.empty() && valueText.front() == ' ') valueText.remove_prefix(1);
+    // No more digits than the maximum has, and no leading zero: "0100" is
+    // no text the dialog writes.
+    if (valueText.empty() || valueText.size() > 3 || valueText.front() == '0') return false;
+    int32_t value = 0;
+    for (const char digit : valueText) {
+        if (digit < '0' || digit > '9') return false;
+        value = value * 10 + (digit - '0');
     }
+    return value >= kMinimumMagnification && value <= kMaximumMagnification;
 }
 
 std::string MagnificationToText(int32_t magnification) { return forms::Str(magnification); }

@@ -21,7 +21,9 @@ constexpr int32_t kMaximumMagnification = 500;
 int32_t MagnificationFromText(std::string_view valueText);
 
 // Whether a stored value text is one the settings dialog could have saved:
-// a whole number from the minimum to the maximum.
+// a whole number from the minimum to the maximum in plain digits, with at
+// most the one blank the dialog puts before it ("1e2", "+100", "100.0" and
+// "0100" are not).
 bool IsDialogMagnification(std::string_view valueText);
 
 // The value text the settings dialog writes: a blank before the number.
