@@ -198,9 +198,10 @@ public:
     int Note(long from, long delta, int ticksSeen, std::ostringstream& problems) {
         if (step_ != 0 && Sign(delta) == Sign(step_)) {
             // Between turns the speed stays as it is; the polling may have
-            // missed a tick or two.
+            // missed a tick or two, or more on a busy host where the other
+            // axis shows as many passed.
             const int ticks = TicksAtSpeed(delta);
-            if (ticks > 0 && ticks <= 3) return ticks;
+            if (ticks > 0 && (ticks <= 3 || ticks == ticksSeen)) return ticks;
             problems << "\n  " << name_ << " step " << delta << " after steps of " << step_;
             return 0;
         }
