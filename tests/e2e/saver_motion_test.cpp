@@ -184,15 +184,34 @@ public:
 
     int Turns() const { return turns_; }
 
-    // `from` is where the glass was, `delta` how far it went. Returns the
-    // number of ticks the change spans (0 if it fits no speed).
-    int Note(long from, long delta, std::ostringstream& problems) {
+    // How many ticks `delta` spans at the speed this axis keeps between
+    // turns; 0 when it did not keep it (a turn, or no speed seen yet).
+    int TicksAtSpeed(long delta) const {
+        if (step_ == 0 || Sign(delta) != Sign(step_) || delta % step_ != 0) return 0;
+        return static_cast<int>(delta / step_);
+    }
+
+    // `from` is where the glass was, `delta` how far it went, and
+    // `ticksSeen` how many ticks the other axis shows passed meanwhile (0
+    // when it cannot tell). Returns the number of ticks the change spans (0
+    // if it fits no speed).
+    int Note(long from, long delta, int ticksSeen, std::ostringstream& problems) {
         if (step_ != 0 && Sign(delta) == Sign(step_)) {
             // Between turns the speed stays as it is; the polling may have
-            // missed a tick or two.
-            if (delta % step_ == 0 && delta / step_ <= 3) return static_cast<int>(delta / step_);
+            // missed a tick or two, or more on a busy host where the other
+            // axis shows as many passed.
+            const int ticks = TicksAtSpeed(delta);
+            if (ticks > 0 && (ticks <= 3 || ticks == ticksSeen)) return ticks;
             problems << "\n  " << name_ << " step " << delta << " after steps of " << step_;
             return 0;
+        }
+        if (ticksSeen > 1) {
+            // The polling missed ticks, and among them this axis turned or
+            // took its first step: neither the place nor the new speed can
+            // be told, and the next change shows the speed.
+            turns_ += step_ != 0;
+            step_ = 0;
+            return ticksSeen;
         }
         if (step_ != 0) {
             // A turn: the place it turned at must be the first beyond the
@@ -258,8 +277,10 @@ TEST(SaverMotion, TheGlassStepsEveryTenthOfASecondAndTurnsAtTheEdgesAtEveryDpi) 
             if (now.right - now.left != layout.pictureWidth || now.bottom - now.top != layout.pictureHeight)
                 problems << "\n  size changed to " << now.right - now.left << " x " << now.bottom - now.top;
             const int turnsBefore = horizontal.Turns() + vertical.Turns();
-            const int ticksX = horizontal.Note(last.left, now.left - last.left, problems);
-            const int ticksY = vertical.Note(last.top, now.top - last.top, problems);
+            const long dx = now.left - last.left, dy = now.top - last.top;
+            const int seenX = horizontal.TicksAtSpeed(dx), seenY = vertical.TicksAtSpeed(dy);
+            const int ticksX = horizontal.Note(last.left, dx, seenY, problems);
+            const int ticksY = vertical.Note(last.top, dy, seenX, problems);
             ticks += ticksX;
             if (ticksX != ticksY) problems << "\n  the axes moved apart: " << ticksX << " and " << ticksY << " ticks";
             if (horizontal.Turns() + vertical.Turns() != turnsBefore) lastTurn = places.back().time;

@@ -150,7 +150,7 @@ Colour ExpectedAverage(const std::vector<PixelRect>& monitors, const Paint& pain
 
 // Every pixel of the lens, on layouts that one mirror follows in turn (as
 // the saver's does when monitors come and go): monitors at negative
-// coordinates, one above another, with gaps, overlapping, with heights that
+// coordinates (one larger than a redraw reads), one above another, with gaps, overlapping, with heights that
 // end inside a band, and blocks taller than 16-bit sums allow.
 TEST(SaverAreaAverage, EveryPixelFollowsTheRuleOnEveryLayoutInTurn) {
     const Paint paint = [](int32_t x, int32_t y) {
@@ -165,6 +165,9 @@ TEST(SaverAreaAverage, EveryPixelFollowsTheRuleOnEveryLayoutInTurn) {
     } cases[] = {
         {"one monitor, the area beyond its corner", {{0, 0, 301, 203}}, {-37, 150, 263, 249}, 13, 11},
         {"left of and above the primary", {{0, 0, 160, 120}, {-150, -61, 0, 99}}, {-101, -43, 95, 101}, 17, 9},
+        // More than a redraw reads: only what the source covers is read.
+        {"a large monitor left of and above it", {{0, 0, 160, 120}, {-1280, -512, 0, 512}}, {-101, -43, 95, 101}, 17,
+         9},
         {"one above another, with a gap beside", {{0, 0, 90, 70}, {10, 70, 70, 133}}, {-3, 13, 101, 130}, 11, 13},
         {"overlapping, the second one mirroring part of the first", {{0, 0, 120, 90}, {40, 30, 200, 90}},
          {17, 2, 190, 89}, 9, 7},
