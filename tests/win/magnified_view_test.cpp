@@ -89,13 +89,17 @@ TEST(MagnifiedView, BelowOneHundredPercentTheLensShowsTheDesktopAsItNowIs) {
     const Screen threeBands({-1280, -256, 1024, 768}, ThreeBands);
     // Two colours, left and right of x = 1024; the same at other places.
     const Screen twoHalves({0, 0, 2304, 1024}, [](int32_t x, int32_t) { return x < 1024 ? kGreen : kRed; });
+    // Two colours, above and below y = 0.
+    const Screen twoRows({-1280, -256, 1024, 768}, [](int32_t, int32_t y) { return y < 0 ? kRed : kBlue; });
     const Screen huge({0, 0, 2000, 2000}, [](int32_t x, int32_t) { return x < 1000 ? kBlue : kGreen; });
     const struct Step {
         const char* what;
         const std::vector<forms::PixelRect>& monitors;
         const Screen& screen;
         POINT cursor;
-        COLORREF left, right;  // the lens's left and right halves
+        // The lens's left and right halves, or its top and bottom ones.
+        COLORREF first, second;
+        bool topAndBottom = false;
     } steps[] = {
         {"on a monitor left of and above the primary", leftAndAbove, threeBands, {-640, -100}, kRed, kGreen},
         {"across it and the primary", leftAndAbove, threeBands, {0, 300}, kGreen, kBlue},
@@ -103,6 +107,7 @@ TEST(MagnifiedView, BelowOneHundredPercentTheLensShowsTheDesktopAsItNowIs) {
         {"after the monitor left of the primary is unplugged", primary, threeBands, {0, 300}, kBlack, kBlue},
         {"after one is plugged in right of the primary", twoSideBySide, twoHalves, {1024, 300}, kGreen, kRed},
         {"on a desktop too large for a copy", tooLargeForACopy, huge, {1000, 1000}, kBlue, kGreen},
+        {"the right way up", leftAndAbove, twoRows, {-640, 1}, kRed, kBlue, true},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -113,7 +118,8 @@ TEST(MagnifiedView, BelowOneHundredPercentTheLensShowsTheDesktopAsItNowIs) {
         int wrong = 0;
         for (int32_t y = 0; y < kLensHeight; ++y)
             for (int32_t x = 0; x < kLensWidth; ++x) {
-                const COLORREF expected = x < kLensWidth / 2 ? step.left : step.right;
+                const bool firstHalf = step.topAndBottom ? y < kLensHeight / 2 : x < kLensWidth / 2;
+                const COLORREF expected = firstHalf ? step.first : step.second;
                 const COLORREF shown = GetPixel(form.Lens.hDC(), x, y);
                 if (shown != expected && ++wrong <= 3)
                     ADD_FAILURE() << "lens pixel " << x << "," << y << " is " << std::hex << shown << ", expected "
