@@ -332,32 +332,44 @@ TEST(SaverWindow, TheLensShowsTheDesktopAtLowMagnificationsAveragedWhereItShrink
         int judged = 0, black = 0, uneven = 0;
         std::ostringstream firstFaults;
         // Below 100 % the lens shows a copy of the desktop that may be up to
-        // half a second old, so it may show the glass where it was then.
-        std::deque<std::pair<std::chrono::steady_clock::time_point, RECT>> recentGlass;
-        for (const auto end = std::chrono::steady_clock::now() + 30s;
-             judged < 25 && std::chrono::steady_clock::now() < end && running.process.IsRunning();
-             std::this_thread::sleep_for(50ms)) {
+        // half a second old, so it may show the glass where it was then; and
+        // a redraw shows where the cursor was when it began, which on a busy
+        // host may lie a few of these samples back.
+        using Clock = std::chrono::steady_clock;
+        std::deque<std::pair<Clock::time_point, RECT>> recentGlass;
+        std::deque<std::pair<Clock::time_point, POINT>> recentCursor;
+        const auto remember = [](auto& recent, Clock::time_point now, auto seen, std::chrono::milliseconds keep) {
+            recent.emplace_back(now, seen);
+            while (now - recent.front().first > keep) recent.pop_front();
+        };
+        for (const auto end = Clock::now() + 30s;
+             judged < 25 && Clock::now() < end && running.process.IsRunning(); std::this_thread::sleep_for(50ms)) {
             // The middle of the lens shows 4 lens pixels each way around
             // where the cursor was at the last redraw (it moves some way
             // before this sample). Samples where that spot may reach past
             // the screen's edge, or show the glass itself, are not judged.
             POINT cursor{};
             GetCursorPos(&cursor);
-            const int reach = 4 * 100 / c.magnification + 48;
-            const auto now = std::chrono::steady_clock::now();
-            recentGlass.emplace_back(now, WindowRectOf(running.glass));
-            while (now - recentGlass.front().first > 700ms) recentGlass.pop_front();
-            const bool nearGlass = std::any_of(recentGlass.begin(), recentGlass.end(), [&](const auto& seen) {
-                RECT around = seen.second;
-                InflateRect(&around, reach, reach);
-                return PtInRect(&around, cursor) != FALSE;
-            });
-            RECT wellInside{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            InflateRect(&wellInside, -reach, -reach);
+            remember(recentCursor, Clock::now(), cursor, 300ms);
+            remember(recentGlass, Clock::now(), WindowRectOf(running.glass), 700ms);
             const RECT lensRect = WindowRectOf(running.lens);
             const POINT middle{(lensRect.left + lensRect.right) / 2, (lensRect.top + lensRect.bottom) / 2};
             const ScreenImage image(RECT{middle.x - 4, middle.y - 4, middle.x + 4, middle.y + 4});
-            if (nearGlass || !PtInRect(&wellInside, cursor)) continue;
+            GetCursorPos(&cursor);
+            remember(recentCursor, Clock::now(), cursor, 300ms);
+
+            const int reach = 4 * 100 / c.magnification + 48;
+            RECT wellInside{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            InflateRect(&wellInside, -reach, -reach);
+            const bool judgeable = std::all_of(recentCursor.begin(), recentCursor.end(), [&](const auto& at) {
+                return PtInRect(&wellInside, at.second) &&
+                       std::none_of(recentGlass.begin(), recentGlass.end(), [&](const auto& glass) {
+                           RECT around = glass.second;
+                           InflateRect(&around, reach, reach);
+                           return PtInRect(&around, at.second) != FALSE;
+                       });
+            });
+            if (!judgeable) continue;
             ++judged;
             int blackPixels = 0, unevenPixels = 0;
             for (int y = 0; y < image.Height(); ++y)
